@@ -1,0 +1,30 @@
+#include "app/Commands.h"
+
+#include "interpreter/WindowCommands.h"
+
+namespace zor {
+
+namespace {
+
+using enum CommandKind;
+
+// Every row is tested against every command line, in this order; the order
+// is part of the behaviour, so keep it. To add a command, add its row at its
+// place: {{keyword}, Exact or Argument, action}.
+constexpr CommandRow kCommandTable[] = {
+    {{u"clear"}, Exact, clearCommand},
+    {{u"stop"}, Exact, stopCommand},
+    {{u"title"}, Argument, titleCommand},
+    {{u"top"}, Exact, topCommand},
+    {{u"say"}, Argument, sayCommand},
+    {{u"hide"}, Exact, hideCommand},
+};
+
+}  // namespace
+
+const Interpreter& commands() {
+  static const Interpreter interpreter{kCommandTable, nullptr};
+  return interpreter;
+}
+
+}  // namespace zor

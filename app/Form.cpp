@@ -1,0 +1,31 @@
+#include "app/Form.h"
+
+#include "interpreter/Output.h"
+
+namespace zor {
+
+void formLoad(Console& console) {
+  FormVariables& vars = console.vars;
+  vars.vs = u"V2.0.0.0";
+  vars.da = u"2021-5-15";
+  vars.tof = u"1";
+  vars.addds = u"#";
+  vars.addde = u"%";
+  vars.aii = u"0";
+
+  const std::u16string prefix = linePrefix(console);
+  // The first line replaces the log and reads the clock again for itself.
+  console.log.replace(timePrefix(console.services.clock) + u"Welcome to use ZOR_Command!\r\n");
+  Log& log = console.log;
+  log.appendLine(prefix, u"欢迎使用ZOR命令符！");
+  log.appendLine(prefix, u"The version of this command is " + vars.vs);
+  log.appendLine(prefix, u"此命令符的版本为 " + vars.vs);
+  log.appendLine(prefix, u"Type help/? to get help!");
+  log.appendLine(prefix, u"输入help/?获取帮助！");
+  log.appendLine(prefix, u"程序路径Run at " + console.services.programDirectory);
+  log.caretToEnd();
+}
+
+void formUnload(Console& console) { console.services.media.send(u"close " + console.vars.am); }
+
+}  // namespace zor

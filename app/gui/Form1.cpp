@@ -1,0 +1,115 @@
+#include "app/gui/Form1.h"
+
+#include "app/Commands.h"
+#include "app/Form.h"
+#include "app/Layout.h"
+#include "app/gui/Colours.h"
+#include "app/gui/InputBox.h"
+#include "app/gui/LogView.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QScreen>
+
+namespace zor {
+
+namespace {
+
+int toPixels(int twips, double dpi) { return qRound(twips * dpi / 1440.0); }
+int toTwips(int pixels, double dpi) { return qRound(pixels * 1440.0 / dpi); }
+
+QRect toPixels(const Rect& r, double dpiX, double dpiY) {
+  return QRect(toPixels(r.left, dpiX), toPixels(r.top, dpiY), toPixels(r.width, dpiX),
+               toPixels(r.height, dpiY));
+}
+
+void paint(QWidget* box, const BoxColours& colours) {
+  QPalette palette = box->palette();
+  palette.setColor(QPalette::Base, paintedColour(colours.background));
+  palette.setColor(QPalette::Text, paintedColour(colours.text));
+  box->setPalette(palette);
+}
+
+}  // namespace
+
+Form1::Form1(Services services) : console_(std::move(services)) {
+  setObjectName(QStringLiteral("Form1"));
+  // Created in the order Frame2, Text2, Frame1, Text1; tabbed in the order
+  // Frame1, Text1, Frame2, Text2.
+  frame2_ = new QGroupBox(QStringLiteral("输入Input"), this);
+  frame2_->setObjectName(QStringLiteral("Frame2"));
+  text2_ = new InputBox(frame2_, [this](char16_t key) { keyPress(key); });
+  frame1_ = new QGroupBox(QStringLiteral("日志Log"), this);
+  frame1_->setObjectName(QStringLiteral("Frame1"));
+  text1_ = new LogView(frame1_);
+  setTabOrder(text1_, text2_);
+
+  formLoad(console_);
+  render();
+
+  const double dpiX = logicalDpiX();
+  const double dpiY = logicalDpiY();
+  const auto place = [&](QWidget* w, const Rect& r) { w->setGeometry(toPixels(r, dpiX, dpiY)); };
+  place(frame1_, kDesignLayout.frame1);
+  place(text1_, kDesignLayout.text1);
+  place(frame2_, kDesignLayout.frame2);
+  place(text2_, kDesignLayout.text2);
+  resize(toPixels(kDesignClientWidth, dpiX), toPixels(kDesignClientHeight, dpiY));
+  if (const QScreen* s = screen()) {
+    move(s->availableGeometry().center() - rect().center());
+  }
+  text2_->setFocus();
+}
+
+void Form1::keyPress(char16_t keyCode) {
+  console_.input = text2_->text().toStdU16String();
+  text2KeyPress(console_, commands(), keyCode);
+  render();
+  if (console_.window.stopRequested) {
+    emit stopRequested();
+  }
+}
+
+void Form1::render() {
+  text1_->mirror(console_.log);
+  const QString input = QString::fromStdU16String(console_.input);
+  if (text2_->text() != input) {
+    text2_->setText(input);
+  }
+  setWindowTitle(QString::fromStdU16String(console_.window.caption));
+  paint(text1_, console_.window.text1);
+  paint(text2_, console_.window.text2);
+  if (!console_.window.visible) {
+    hide();
+  }
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  formResize();
+}
+
+// The layout follows the window's outer size; a minimised window keeps it.
+void Form1::formResize() {
+  if (isMinimized()) {
+    return;
+  }
+  const double dpiX = logicalDpiX();
+  const double dpiY = logicalDpiY();
+  const QSize outer = frameGeometry().size();
+  const FormLayout layout =
+      layoutForOuterSize(toTwips(outer.width(), dpiX), toTwips(outer.height(), dpiY));
+  frame1_->setGeometry(toPixels(layout.frame1, dpiX, dpiY));
+  text1_->setGeometry(toPixels(layout.text1, dpiX, dpiY));
+  frame2_->setGeometry(toPixels(layout.frame2, dpiX, dpiY));
+  text2_->setGeometry(toPixels(layout.text2, dpiX, dpiY));
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  formUnload(console_);
+  event->accept();
+  QCoreApplication::quit();
+}
+
+}  // namespace zor

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "interpreter/Console.h"
+
+#include <QWidget>
+
+class QGroupBox;
+
+namespace zor {
+
+class InputBox;
+class LogView;
+
+// The console window. It shows the console's state and forwards key presses
+// and life-cycle events to it; every decision is the console's.
+class Form1 final : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Form1(Services services);
+
+  Console& console() { return console_; }
+
+ signals:
+  // The stop command: the process is to end at once, without unloading.
+  void stopRequested();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void keyPress(char16_t keyCode);
+  void formResize();
+  void render();
+
+  Console console_;
+  QGroupBox* frame2_;
+  InputBox* text2_;
+  QGroupBox* frame1_;
+  LogView* text1_;
+};
+
+}  // namespace zor

@@ -1,0 +1,44 @@
+#include "app/gui/QtMediaDevice.h"
+
+#include <QAudioOutput>
+#include <QFileInfo>
+#include <QMediaPlayer>
+#include <QUrl>
+
+namespace zor {
+
+struct QtMediaDevice::Playback {
+  QAudioOutput output;
+  QMediaPlayer player;
+
+  explicit Playback(const QString& path) {
+    player.setAudioOutput(&output);
+    player.setSource(QUrl::fromLocalFile(path));
+    player.play();
+  }
+};
+
+QtMediaDevice::QtMediaDevice() = default;
+QtMediaDevice::~QtMediaDevice() = default;
+
+void QtMediaDevice::send(std::u16string_view command) {
+  constexpr std::u16string_view kPlay = u"play ";
+  constexpr std::u16string_view kClose = u"close ";
+  if (command.starts_with(kPlay)) {
+    const std::u16string path(command.substr(kPlay.size()));
+    const QString file = QString::fromStdU16String(path);
+    if (playing_.contains(path) || !QFileInfo(file).isFile()) {
+      return;
+    }
+    playing_.emplace(path, std::make_unique<Playback>(file));
+  } else if (command.starts_with(kClose)) {
+    playing_.erase(std::u16string(command.substr(kClose.size())));
+  }
+}
+
+long long QtMediaDevice::positionMs(const std::u16string& path) const {
+  const auto found = playing_.find(path);
+  return found == playing_.end() ? -1 : found->second->player.position();
+}
+
+}  // namespace zor

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/MediaDevice.h"
+
+#include <map>
+#include <memory>
+#include <string>
+
+namespace zor {
+
+// Plays files through Qt Multimedia, keyed by the whole text after the
+// command word: "play <path>" starts <path> in the background, "close <path>"
+// stops it and lets it go. Several paths may play at once. Anything else,
+// a missing or unplayable file included, does nothing and reports nothing.
+class QtMediaDevice final : public MediaDevice {
+ public:
+  QtMediaDevice();
+  ~QtMediaDevice() override;
+
+  void send(std::u16string_view command) override;
+
+  // How far the playback of `path` has come, or -1 when nothing plays it.
+  long long positionMs(const std::u16string& path) const;
+
+ private:
+  struct Playback;
+  std::map<std::u16string, std::unique_ptr<Playback>> playing_;
+};
+
+}  // namespace zor

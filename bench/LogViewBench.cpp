@@ -1,0 +1,47 @@
+#include "app/gui/Form1.h"
+#include "bench/BenchSupport.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+namespace zor::bench {
+namespace {
+
+// One "say" command line typed into the real window, with a log that
+// already holds state.range(0) lines.
+void BM_SayThroughWindowWithLogOf(benchmark::State& state) {
+  const SystemClock clock;
+  SilentMediaDevice media;
+  Form1 form(Services{clock, media, u"/opt/zor"});
+  form.show();
+  std::u16string filler;
+  for (std::int64_t i = 0; i < state.range(0); ++i) {
+    filler += kLine;
+  }
+  form.console().log.append(filler);
+  auto* text2 = form.findChild<QLineEdit*>(QStringLiteral("Text2"));
+  const QString line = QStringLiteral("say The quick brown fox 跳过了懒狗");
+  text2->setText(line);
+  QTest::keyClick(text2, Qt::Key_Return);  // the view takes the filler in once
+  for (auto _ : state) {
+    text2->setText(line);
+    QTest::keyClick(text2, Qt::Key_Return);
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_SayThroughWindowWithLogOf)->Arg(1'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace zor::bench
+
+int main(int argc, char* argv[]) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

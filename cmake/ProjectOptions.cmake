@@ -1,0 +1,15 @@
+# Warnings and sanitizers as interface targets that every target links.
+add_library(zor_options INTERFACE)
+
+target_compile_options(zor_options INTERFACE
+  -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
+  -Wnon-virtual-dtor -Wold-style-cast -Woverloaded-virtual -Wnull-dereference)
+if(ZOR_WARNINGS_AS_ERRORS)
+  target_compile_options(zor_options INTERFACE -Werror)
+endif()
+
+if(ZOR_ENABLE_SANITIZERS)
+  target_compile_options(zor_options INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(zor_options INTERFACE -fsanitize=address,undefined)
+endif()

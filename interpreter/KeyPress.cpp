@@ -1,0 +1,38 @@
+#include "interpreter/KeyPress.h"
+
+#include "interpreter/Output.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+namespace zor {
+
+namespace {
+
+constexpr std::u16string_view kUnrecognised = u"无法识别的命令！请仔细检查你的命令！";
+
+// Only character 32 counts as a blank; a tab makes the line count as input.
+bool onlyBlanks(std::u16string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char16_t c) { return c == u' '; });
+}
+
+}  // namespace
+
+void text2KeyPress(Console& console, const Interpreter& interpreter, char16_t keyCode) {
+  const std::u16string prefix = linePrefix(console);
+  if (keyCode != kEnter || onlyBlanks(console.input)) {
+    return;
+  }
+  writeLine(console, prefix, u">>>" + console.input);
+  const std::u16string line = std::exchange(console.input, std::u16string());
+  if (console.vars.aii == u"0") {
+    if (!runCommandTable(console, interpreter.table, line, prefix)) {
+      writeLine(console, prefix, kUnrecognised);
+    }
+  } else {
+    interpreter.ai(console, line);
+  }
+}
+
+}  // namespace zor

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing ZOR Console
+# need, but only those that are missing. Runs as root, or through sudo.
+set -euo pipefail
+
+packages=(
+  # toolchain
+  build-essential cmake ninja-build pkg-config clang-format
+  # tests and benchmarks
+  libgtest-dev libgmock-dev libbenchmark-dev
+  # Qt 6 Widgets and Multimedia, with the platform plug-ins (xcb, offscreen)
+  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
+  # media back-end: plugins-base must be there or QMediaPlayer crashes,
+  # plugins-good brings the MP3 decoder
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  # a Chinese font for the window
+  fonts-wqy-microhei
+  # a real X server for the smoke test, and a way to list its windows
+  xvfb xauth x11-utils
+  # making test MP3s and proving sound reaches a real sink
+  sox lame pulseaudio pulseaudio-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo_cmd=(sudo)
+fi
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -q
+"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

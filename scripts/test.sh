@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the whole test suite twice: in a
+# plain debug build and in a build with AddressSanitizer and
+# UndefinedBehaviorSanitizer. Needs no display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+
+for preset in debug asan; do
+  echo "== $preset build =="
+  cmake --preset "$preset"
+  cmake --build --preset "$preset"
+  ctest --preset "$preset" --timeout 300
+done

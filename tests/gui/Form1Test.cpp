@@ -1,0 +1,154 @@
+#include "app/gui/Form1.h"
+#include "tests/support/Fakes.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace zor::test {
+namespace {
+
+class Form1Test : public ::testing::Test {
+ protected:
+  Form1Test() : form(Services{clock, media, u"/opt/zor"}) {
+    form.show();
+    text1 = form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    text2 = form.findChild<QLineEdit*>(QStringLiteral("Text2"));
+  }
+
+  // Types each character as a key of its own (keyClicks takes ASCII only),
+  // then presses Enter.
+  void type(const QString& line) {
+    for (const QChar c : line) {
+      QTest::sendKeyEvent(QTest::Click, text2, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    QTest::keyClick(text2, Qt::Key_Return);
+  }
+
+  // The log as the view shows it, line breaks as "\n".
+  static QString shown(const Console& console) {
+    return QString::fromStdU16String(console.log.text()).replace(QStringLiteral("\r\n"), "\n");
+  }
+
+  FixedClock clock;
+  RecordingMediaDevice media;
+  Form1 form;
+  QPlainTextEdit* text1 = nullptr;
+  QLineEdit* text2 = nullptr;
+};
+
+TEST_F(Form1Test, StartsWithTheBannerCaptionAndFocusInTheInputBox) {
+  ASSERT_NE(text1, nullptr);
+  ASSERT_NE(text2, nullptr);
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("ZOR命令符-DEZEZA"));
+  EXPECT_EQ(text1->toPlainText().count('\n'), 7);
+  EXPECT_TRUE(text1->toPlainText().endsWith(QStringLiteral("[09:05:07]程序路径Run at /opt/zor\n")));
+  EXPECT_TRUE(text1->isReadOnly());
+  EXPECT_EQ(form.focusWidget(), text2);
+  EXPECT_EQ(form.findChild<QGroupBox*>("Frame1")->title(), QStringLiteral("日志Log"));
+  EXPECT_EQ(form.findChild<QGroupBox*>("Frame2")->title(), QStringLiteral("输入Input"));
+}
+
+TEST_F(Form1Test, EnterEchoesRunsAndEmptiesTheInputBox) {
+  type(QStringLiteral("say 你好 world"));
+  EXPECT_EQ(text2->text(), QString());
+  EXPECT_TRUE(text1->toPlainText().endsWith(
+      QStringLiteral("[09:05:07]>>>say 你好 world\n[09:05:07]你好 world\n")));
+  EXPECT_EQ(text1->toPlainText(), shown(form.console()));
+  EXPECT_EQ(text1->textCursor().position(), text1->document()->characterCount() - 1);
+
+  QTest::keyClicks(text2, QStringLiteral("   "));
+  QTest::keyClick(text2, Qt::Key_Return);
+  EXPECT_EQ(text2->text(), QStringLiteral("   "));
+  EXPECT_EQ(text1->toPlainText(), shown(form.console()));
+}
+
+TEST_F(Form1Test, ClearTopTitleAndHideShowInTheWindow) {
+  type(QStringLiteral("clear"));
+  EXPECT_EQ(text1->toPlainText(), QString());
+  type(QStringLiteral("say a"));
+  type(QStringLiteral("top"));
+  EXPECT_EQ(text1->toPlainText(), QStringLiteral("[09:05:07]>>>say a\n[09:05:07]a\n[09:05:07]>>>top\n"));
+  EXPECT_EQ(text1->textCursor().position(), 0);
+  type(QStringLiteral("title 新 标题"));
+  EXPECT_EQ(form.windowTitle(), QStringLiteral("新 标题"));
+  type(QStringLiteral("hide"));
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_TRUE(text1->toPlainText().endsWith(QStringLiteral("[09:05:07]隐藏窗口...\n")));
+}
+
+TEST_F(Form1Test, StopIsSignalledAndCloseUnloads) {
+  QSignalSpy stop(&form, &Form1::stopRequested);
+  type(QStringLiteral("stop"));
+  EXPECT_EQ(stop.count(), 1);
+  EXPECT_TRUE(media.commands.empty());
+  form.close();
+  EXPECT_EQ(media.commands, std::vector<std::u16string>{u"close "});
+}
+
+// Sizes in twips at the view's own dpi, to within a pixel: the window
+// places controls on whole pixels.
+QSize outerTwips(const QWidget& w) {
+  const QSize px = w.frameGeometry().size();
+  return QSize(qRound(px.width() * 1440.0 / w.logicalDpiX()),
+               qRound(px.height() * 1440.0 / w.logicalDpiY()));
+}
+
+testing::AssertionResult placedAt(const QWidget* w, const QRect& expected) {
+  const double x = 1440.0 / w->logicalDpiX();
+  const double y = 1440.0 / w->logicalDpiY();
+  const QRect g = w->geometry();
+  const int actual[] = {qRound(g.x() * x), qRound(g.y() * y), qRound(g.width() * x),
+                        qRound(g.height() * y)};
+  const int wanted[] = {expected.x(), expected.y(), expected.width(), expected.height()};
+  for (int i = 0; i < 4; ++i) {
+    if (std::abs(actual[i] - wanted[i]) > 15) {
+      return testing::AssertionFailure()
+             << w->objectName().toStdString() << " at " << actual[0] << "," << actual[1] << " "
+             << actual[2] << "x" << actual[3] << " twips, wanted " << wanted[0] << ","
+             << wanted[1] << " " << wanted[2] << "x" << wanted[3];
+    }
+  }
+  return testing::AssertionSuccess();
+}
+
+TEST_F(Form1Test, LayoutFollowsTheOuterSize) {
+  ASSERT_EQ(form.logicalDpiX(), 96);
+  form.resize(600, 400);
+  QTest::qWait(0);
+  const QSize outer = outerTwips(form);
+  const auto* frame1 = form.findChild<QGroupBox*>("Frame1");
+  const auto* frame2 = form.findChild<QGroupBox*>("Frame2");
+  const int w = outer.width();
+  const int h = outer.height();
+  EXPECT_TRUE(placedAt(frame1, QRect(120, 120, w - 465, h - 1495)));
+  EXPECT_TRUE(placedAt(text1, QRect(120, 240, w - 465 - 265, h - 1495 - 385)));
+  EXPECT_TRUE(placedAt(frame2, QRect(120, h - 1270, w - 465, 615)));
+  EXPECT_TRUE(placedAt(text2, QRect(120, 240, w - 465 - 265, 270)));
+
+  // 1500 x 3000 twips more.
+  form.resize(600 + 100, 400 + 200);
+  QTest::qWait(0);
+  EXPECT_TRUE(placedAt(frame1, QRect(120, 120, w + 1500 - 465, h + 3000 - 1495)));
+  EXPECT_TRUE(placedAt(text1, QRect(120, 240, w + 1500 - 730, h + 3000 - 1880)));
+  EXPECT_TRUE(placedAt(frame2, QRect(120, h + 3000 - 1270, w + 1500 - 465, 615)));
+  EXPECT_TRUE(placedAt(text2, QRect(120, 240, w + 1500 - 730, 270)));
+
+  form.resize(10, 10);
+  QTest::qWait(0);
+  EXPECT_EQ(frame1->width(), 0);
+  EXPECT_EQ(text2->width(), 0);
+  form.showMinimized();
+  QTest::qWait(0);
+  form.showNormal();
+  EXPECT_TRUE(form.isVisible());
+}
+
+}  // namespace
+}  // namespace zor::test

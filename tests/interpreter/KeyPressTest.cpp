@@ -1,0 +1,70 @@
+#include "tests/support/ConsoleHarness.h"
+
+namespace zor::test {
+namespace {
+
+using KeyPressTest = ConsoleTest;
+
+constexpr std::u16string_view kUnrecognised = u"无法识别的命令！请仔细检查你的命令！";
+
+TEST_F(KeyPressTest, BlankOnlyLinesAndOtherKeysLeaveEverythingAlone) {
+  for (const std::u16string_view line : {u"", u" ", u"   "}) {
+    console.input = std::u16string(line);
+    text2KeyPress(console, commands(), kEnter);
+    EXPECT_EQ(console.input, line);
+  }
+  console.input = u"say hi";
+  text2KeyPress(console, commands(), u'x');
+  text2KeyPress(console, commands(), u'\n');
+  EXPECT_EQ(console.input, u"say hi");
+  EXPECT_EQ(fresh(), u"");
+}
+
+TEST_F(KeyPressTest, EchoThenOutputThenNothingElse) {
+  enter(u"say hello");
+  EXPECT_EQ(fresh(), std::u16string(P) + u">>>say hello\r\n" + std::u16string(P) + u"hello\r\n");
+  EXPECT_EQ(console.input, u"");
+  EXPECT_EQ(console.log.caret(), console.log.text().size());
+}
+
+TEST_F(KeyPressTest, UnmatchedLinesGetOneMessageAfterTheirEcho) {
+  const std::u16string p(P);
+  for (const std::u16string_view line :
+       {u" say x", u"\t", u"Say x", u"say", u"clear ", u"CLEAR", u"hide x", u"title"}) {
+    enter(line);
+    EXPECT_EQ(fresh(), p + u">>>" + std::u16string(line) + u"\r\n" + p + std::u16string(kUnrecognised) +
+                           u"\r\n")
+        << "line: " << testing::PrintToString(std::u16string(line));
+  }
+}
+
+TEST_F(KeyPressTest, PrefixIsTakenOnceAtTheKeyPress) {
+  enter(u"say a");
+  clock.time = {23, 59, 9};
+  enter(u"nonsense");
+  EXPECT_EQ(fresh(), std::u16string(P) + u">>>say a\r\n" + std::u16string(P) +
+                         u"a\r\n[23:59:09]>>>nonsense\r\n[23:59:09]" + std::u16string(kUnrecognised) +
+                         u"\r\n");
+}
+
+TEST_F(KeyPressTest, TimeDisplayOffLeavesThePrefixOut) {
+  console.vars.tof = u"0";
+  enter(u"say ");
+  enter(u"x");
+  EXPECT_EQ(fresh(), u">>>say \r\n\r\n>>>x\r\n" + std::u16string(kUnrecognised) + u"\r\n");
+}
+
+TEST_F(KeyPressTest, InAiModeTheLineGoesToTheAiProcedureOnly) {
+  static std::u16string asked;
+  const Interpreter interpreter{commands().table,
+                                [](Console&, std::u16string_view question) { asked = question; }};
+  console.vars.aii = u"1";
+  console.input = u" say x ";
+  text2KeyPress(console, interpreter, kEnter);
+  EXPECT_EQ(asked, u" say x ");
+  EXPECT_EQ(console.input, u"");
+  EXPECT_EQ(fresh(), std::u16string(P) + u">>> say x \r\n");
+}
+
+}  // namespace
+}  // namespace zor::test

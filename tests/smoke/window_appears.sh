@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Starts the built console as a user would, under a real X server, and checks
+# that its window shows the caption and that the process stays alive.
+set -u
+zor=$1
+caption='ZOR命令符-DEZEZA'
+
+exec xvfb-run --auto-servernum --server-args='-screen 0 1024x768x24' bash -c '
+  zor=$1; caption=$2
+  QT_QPA_PLATFORM=xcb "$zor" & pid=$!
+  found=
+  for _ in $(seq 1 100); do
+    for id in $(xwininfo -root -children 2>/dev/null | awk "/^ +0x/ {print \$1}"); do
+      if xprop -id "$id" _NET_WM_NAME 2>/dev/null | grep -qF "\"$caption\""; then found=$id; fi
+    done
+    [ -n "$found" ] && break
+    sleep 0.1
+  done
+  sleep 1
+  alive=no; kill -0 "$pid" 2>/dev/null && alive=yes
+  kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
+  if [ -z "$found" ]; then echo "no window with the caption $caption"; exit 1; fi
+  if [ "$alive" != yes ]; then echo "zor ended by itself"; exit 1; fi
+  echo "window $found shows $caption; the process stayed alive"
+' bash "$zor" "$caption"

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/Commands.h"
+#include "app/Form.h"
+#include "interpreter/KeyPress.h"
+#include "tests/support/Fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace zor::test {
+
+// A loaded console with a fixed clock (09:05:07), a recording media device
+// and an empty program directory of its own.
+class ConsoleTest : public ::testing::Test {
+ protected:
+  ConsoleTest();
+  ~ConsoleTest() override;
+
+  // Types the line into the input box and presses Enter.
+  void enter(std::u16string_view line);
+  // The log text added since the test's last call to fresh().
+  std::u16string fresh();
+
+  FixedClock clock;
+  RecordingMediaDevice media;
+  std::filesystem::path directory;
+  Console console;
+
+ private:
+  std::size_t seen_ = 0;
+};
+
+inline constexpr std::u16string_view P = u"[09:05:07]";
+
+}  // namespace zor::test
