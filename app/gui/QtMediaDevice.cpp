@@ -18,7 +18,11 @@ struct QtMediaDevice::Playback {
   }
 };
 
-QtMediaDevice::QtMediaDevice() = default;
+QtMediaDevice::QtMediaDevice() {
+  // Qt's FFmpeg back-end crashes on machines without an audio device;
+  // GStreamer plays to a dummy output there.
+  qputenv("QT_MEDIA_BACKEND", "gstreamer");
+}
 QtMediaDevice::~QtMediaDevice() = default;
 
 void QtMediaDevice::send(std::u16string_view command) {

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Proves that playback sends samples to a real sound server: starts a private
+# PulseAudio server with a null sink, records the sink's monitor while the
+# media back-end plays a tone, and checks that the recording is not silent.
+# Usage: sound_reaches_sink.sh path/to/zor_gui_tests
+set -eu
+tests=$1
+work=$(mktemp -d)
+pa= rec=
+cleanup() {
+  [ -n "$rec" ] && kill "$rec" 2>/dev/null
+  [ -n "$pa" ] && kill "$pa" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+export XDG_RUNTIME_DIR=$work HOME=$work
+pulseaudio --daemonize=no --exit-idle-time=-1 --disallow-exit -n --log-target=stderr \
+  --load="module-native-protocol-unix socket=$work/native auth-anonymous=1" \
+  --load="module-null-sink sink_name=zor_null" 2>"$work/pulse.log" &
+pa=$!
+export PULSE_SERVER=unix:$work/native
+for _ in $(seq 1 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+pactl set-default-sink zor_null
+
+# Without a small latency parecord records silence from a null sink.
+parecord --device=zor_null.monitor --latency-msec=20 --file-format=wav "$work/recorded.wav" &
+rec=$!
+sleep 0.5
+"$tests" --gtest_filter='QtMediaDeviceTest.PlayReturnsAtOnceAndThePositionAdvances'
+sleep 0.5
+kill "$rec"; wait "$rec" 2>/dev/null || true; rec=
+
+rms=$(sox "$work/recorded.wav" -n stat 2>&1 | awk '/^RMS +amplitude/ {print $3}')
+echo "RMS amplitude of the recording: ${rms:-none}"
+awk -v r="${rms:-0}" 'BEGIN { exit !(r > 0.01) }' || { echo "the sink heard silence"; cat "$work/pulse.log"; exit 1; }

@@ -1,0 +1,86 @@
+#include "app/gui/QtMediaDevice.h"
+#include "platform/Utf8.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace zor::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Real files played by the real back-end: a 3-second tone made with sox and
+// lame, the same tone under a name with blanks, and a text file named .mp3.
+class QtMediaDeviceTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    directory_ = fs::temp_directory_path() / ("zor-media-" + std::to_string(std::random_device()()));
+    fs::create_directories(directory_);
+    const std::string dir = directory_.string();
+    const std::string make = "sox -q -n -r 44100 -c 1 -b 16 '" + dir + "/tone.wav' synth 3 sine 440 && lame --quiet '" +
+                             dir + "/tone.wav' '" + dir + "/tone.mp3'";
+    ASSERT_EQ(std::system(make.c_str()), 0) << make;
+    fs::copy_file(directory_ / "tone.mp3", directory_ / "two words.mp3");
+    std::ofstream(directory_ / "text.mp3") << "not a sound\r\n";
+  }
+
+  static void TearDownTestSuite() { fs::remove_all(directory_); }
+
+  static std::u16string path(const char* name) { return fromUtf8((directory_ / name).string()); }
+
+  // Playback is proved by its position moving on, not by the player's state.
+  bool advances(const std::u16string& file) {
+    return QTest::qWaitFor([&] { return device.positionMs(file) > 300; }, 20000);
+  }
+
+  QtMediaDevice device;
+  static fs::path directory_;
+};
+
+fs::path QtMediaDeviceTest::directory_;
+
+TEST_F(QtMediaDeviceTest, PlayReturnsAtOnceAndThePositionAdvances) {
+  const auto start = std::chrono::steady_clock::now();
+  device.send(u"play " + path("tone.mp3"));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+  EXPECT_TRUE(advances(path("tone.mp3")));
+}
+
+TEST_F(QtMediaDeviceTest, TwoFilesPlayAtOnceAndCloseStopsOnlyItsOwn) {
+  const std::u16string first = path("tone.mp3");
+  const std::u16string second = path("two words.mp3");
+  device.send(u"play " + first);
+  device.send(u"play " + second);
+  EXPECT_TRUE(advances(first));
+  EXPECT_TRUE(advances(second));
+  device.send(u"close " + first);
+  EXPECT_EQ(device.positionMs(first), -1);
+  const long long before = device.positionMs(second);
+  QTest::qWait(300);
+  EXPECT_GT(device.positionMs(second), before);
+}
+
+TEST_F(QtMediaDeviceTest, WhatCannotPlayDoesNothing) {
+  for (const std::u16string& command :
+       {u"play " + path("missing.mp3"), std::u16string(u"play "), std::u16string(u"play"),
+        u"close " + path("missing.mp3"), std::u16string(u"close "), u"pause " + path("tone.mp3"),
+        u"play " + path("text.mp3"), u"play " + fromUtf8(directory_.string())}) {
+    device.send(command);
+  }
+  QTest::qWait(500);
+  EXPECT_EQ(device.positionMs(path("missing.mp3")), -1);
+  EXPECT_EQ(device.positionMs(path("tone.mp3")), -1);
+  EXPECT_LE(device.positionMs(path("text.mp3")), 0);
+  device.send(u"close " + path("text.mp3"));
+  EXPECT_EQ(device.positionMs(path("text.mp3")), -1);
+}
+
+}  // namespace
+}  // namespace zor::test
