@@ -12,12 +12,9 @@ using enum CommandKind;
 // is part of the behaviour, so keep it. To add a command, add its row at its
 // place: {{keyword}, Exact or Argument, action}.
 constexpr CommandRow kCommandTable[] = {
-    {{u"clear"}, Exact, clearCommand},
-    {{u"stop"}, Exact, stopCommand},
-    {{u"title"}, Argument, titleCommand},
-    {{u"top"}, Exact, topCommand},
-    {{u"say"}, Argument, sayCommand},
-    {{u"hide"}, Exact, hideCommand},
+    {{u"clear"}, Exact, clearCommand},    {{u"stop"}, Exact, stopCommand},
+    {{u"title"}, Argument, titleCommand}, {{u"top"}, Exact, topCommand},
+    {{u"say"}, Argument, sayCommand},     {{u"hide"}, Exact, hideCommand},
 };
 
 }  // namespace

@@ -57,7 +57,7 @@ struct Console {
   explicit Console(Services s) : services(std::move(s)) {}
 
   FormVariables vars;
-  Log log;             // Text1
+  Log log;               // Text1
   std::u16string input;  // Text2
   WindowState window;
   Services services;

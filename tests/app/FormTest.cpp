@@ -10,11 +10,12 @@ using FormTest = ConsoleTest;
 
 TEST_F(FormTest, LoadWritesTheSevenLineBanner) {
   const std::u16string p(P);
-  EXPECT_EQ(console.log.text(), p + u"Welcome to use ZOR_Command!\r\n" + p + u"欢迎使用ZOR命令符！\r\n" + p +
-                                    u"The version of this command is V2.0.0.0\r\n" + p +
-                                    u"此命令符的版本为 V2.0.0.0\r\n" + p + u"Type help/? to get help!\r\n" +
-                                    p + u"输入help/?获取帮助！\r\n" + p + u"程序路径Run at " +
-                                    fromUtf8(directory.string()) + u"\r\n");
+  EXPECT_EQ(console.log.text(),
+            p + u"Welcome to use ZOR_Command!\r\n" + p + u"欢迎使用ZOR命令符！\r\n" + p +
+                u"The version of this command is V2.0.0.0\r\n" + p +
+                u"此命令符的版本为 V2.0.0.0\r\n" + p + u"Type help/? to get help!\r\n" + p +
+                u"输入help/?获取帮助！\r\n" + p + u"程序路径Run at " +
+                fromUtf8(directory.string()) + u"\r\n");
   EXPECT_EQ(console.log.caret(), console.log.text().size());
   EXPECT_EQ(console.input, u"");
 }

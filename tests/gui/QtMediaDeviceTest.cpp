@@ -21,11 +21,13 @@ namespace fs = std::filesystem;
 class QtMediaDeviceTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    directory_ = fs::temp_directory_path() / ("zor-media-" + std::to_string(std::random_device()()));
+    directory_ =
+        fs::temp_directory_path() / ("zor-media-" + std::to_string(std::random_device()()));
     fs::create_directories(directory_);
     const std::string dir = directory_.string();
-    const std::string make = "sox -q -n -r 44100 -c 1 -b 16 '" + dir + "/tone.wav' synth 3 sine 440 && lame --quiet '" +
-                             dir + "/tone.wav' '" + dir + "/tone.mp3'";
+    const std::string make = "sox -q -n -r 44100 -c 1 -b 16 '" + dir +
+                             "/tone.wav' synth 3 sine 440 && lame --quiet '" + dir +
+                             "/tone.wav' '" + dir + "/tone.mp3'";
     ASSERT_EQ(std::system(make.c_str()), 0) << make;
     fs::copy_file(directory_ / "tone.mp3", directory_ / "two words.mp3");
     std::ofstream(directory_ / "text.mp3") << "not a sound\r\n";

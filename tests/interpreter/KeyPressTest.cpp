@@ -32,8 +32,8 @@ TEST_F(KeyPressTest, UnmatchedLinesGetOneMessageAfterTheirEcho) {
   for (const std::u16string_view line :
        {u" say x", u"\t", u"Say x", u"say", u"clear ", u"CLEAR", u"hide x", u"title"}) {
     enter(line);
-    EXPECT_EQ(fresh(), p + u">>>" + std::u16string(line) + u"\r\n" + p + std::u16string(kUnrecognised) +
-                           u"\r\n")
+    EXPECT_EQ(fresh(), p + u">>>" + std::u16string(line) + u"\r\n" + p +
+                           std::u16string(kUnrecognised) + u"\r\n")
         << "line: " << testing::PrintToString(std::u16string(line));
   }
 }
@@ -43,8 +43,8 @@ TEST_F(KeyPressTest, PrefixIsTakenOnceAtTheKeyPress) {
   clock.time = {23, 59, 9};
   enter(u"nonsense");
   EXPECT_EQ(fresh(), std::u16string(P) + u">>>say a\r\n" + std::u16string(P) +
-                         u"a\r\n[23:59:09]>>>nonsense\r\n[23:59:09]" + std::u16string(kUnrecognised) +
-                         u"\r\n");
+                         u"a\r\n[23:59:09]>>>nonsense\r\n[23:59:09]" +
+                         std::u16string(kUnrecognised) + u"\r\n");
 }
 
 TEST_F(KeyPressTest, TimeDisplayOffLeavesThePrefixOut) {

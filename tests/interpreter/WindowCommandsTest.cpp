@@ -38,8 +38,9 @@ TEST_F(WindowCommandsTest, TopMovesOnlyTheCaretUntilTheNextLine) {
 TEST_F(WindowCommandsTest, SayKeepsEveryBlank) {
   enter(u"say  a  b  ");
   enter(u"say ");
-  EXPECT_EQ(fresh(), std::u16string(P) + u">>>say  a  b  \r\n" + std::u16string(P) + u" a  b  \r\n" +
-                         std::u16string(P) + u">>>say \r\n" + std::u16string(P) + u"\r\n");
+  EXPECT_EQ(fresh(), std::u16string(P) + u">>>say  a  b  \r\n" + std::u16string(P) +
+                         u" a  b  \r\n" + std::u16string(P) + u">>>say \r\n" + std::u16string(P) +
+                         u"\r\n");
 }
 
 TEST_F(WindowCommandsTest, HideWritesItsMessageThenHides) {
