@@ -1,6 +1,7 @@
 #include "app/Commands.h"
 
 #include "interpreter/WindowCommands.h"
+#include "pages/Pages.h"
 
 namespace zor {
 
@@ -12,10 +13,16 @@ using enum CommandKind;
 // is part of the behaviour, so keep it. To add a command, add its row at its
 // place: {{keyword}, Exact or Argument, action}.
 constexpr CommandRow kCommandTable[] = {
+    {{u"?"}, Exact, helpCommand},
+    {{u"help"}, Exact, helpCommand},
     {{u"clear"}, Exact, clearCommand},
     {{u"stop"}, Exact, stopCommand},
+    {{u"info"}, Exact, informationCommand},
+    {{u"information"}, Exact, informationCommand},
     {{u"title"}, Argument, titleCommand},
     {{u"top"}, Exact, topCommand},
+    {{u"minecraft"}, Exact, minecraftCommand},
+    {{u"MC", u"mc", u"Mc"}, Exact, minecraftCommand},
     {{u"say"}, Argument, sayCommand},
     {{u"hide"}, Exact, hideCommand},
 };
