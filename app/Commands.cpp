@@ -1,6 +1,7 @@
 #include "app/Commands.h"
 
 #include "interpreter/WindowCommands.h"
+#include "pages/DisplayModes.h"
 #include "pages/Pages.h"
 
 namespace zor {
@@ -23,7 +24,11 @@ constexpr CommandRow kCommandTable[] = {
     {{u"top"}, Exact, topCommand},
     {{u"minecraft"}, Exact, minecraftCommand},
     {{u"MC", u"mc", u"Mc"}, Exact, minecraftCommand},
+    {{u"blackmode"}, Exact, blackmodeCommand},
+    {{u"bm"}, Exact, blackmodeCommand},
     {{u"say"}, Argument, sayCommand},
+    {{u"timehide"}, Exact, timehideCommand},
+    {{u"th"}, Exact, timehideCommand},
     {{u"hide"}, Exact, hideCommand},
 };
 

@@ -137,6 +137,17 @@ TEST_F(PagesTest, GamePageForEveryKeywordWithTheTimeDisplayOnAndOff) {
   }
 }
 
+TEST_F(PagesTest, PagesFollowTheTimeDisplayAsItIsWhenWritten) {
+  enter(u"th");
+  fresh();
+  enter(u"info");
+  EXPECT_EQ(fresh(), echo(u"", u"info") + page(u"", kInformation));
+  enter(u"th");
+  fresh();
+  enter(u"info");
+  EXPECT_EQ(fresh(), echo(P, u"info") + page(P, kInformation));
+}
+
 TEST_F(PagesTest, PagesAreAppendedEveryTime) {
   const std::u16string before = console.log.text();
   enter(u"help");
