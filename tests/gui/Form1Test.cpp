@@ -1,3 +1,4 @@
+#include "app/gui/Colours.h"
 #include "app/gui/Form1.h"
 #include "tests/support/Fakes.h"
 
@@ -91,6 +92,51 @@ TEST_F(Form1Test, StopIsSignalledAndCloseUnloads) {
   EXPECT_TRUE(media.commands.empty());
   form.close();
   EXPECT_EQ(media.commands, std::vector<std::u16string>{u"close "});
+}
+
+// The colours as painted: the palettes both text boxes (and the log's
+// viewport) are drawn with, a pixel of the log's margin and one of the empty
+// input box.
+testing::AssertionResult painted(QPlainTextEdit* text1, QLineEdit* text2, const QColor& base,
+                                 const QColor& text) {
+  const QColor shown[] = {
+      text1->palette().color(QPalette::Base),
+      text1->palette().color(QPalette::Text),
+      text1->viewport()->palette().color(text1->viewport()->backgroundRole()),
+      text1->viewport()->grab().toImage().pixelColor(text1->viewport()->width() - 2, 1),
+      text2->palette().color(QPalette::Base),
+      text2->palette().color(QPalette::Text),
+      text2->grab().toImage().pixelColor(text2->width() / 2, text2->height() / 2),
+  };
+  const QColor wanted[] = {base, text, base, base, base, text, base};
+  for (std::size_t i = 0; i < std::size(shown); ++i) {
+    if (shown[i] != wanted[i]) {
+      return testing::AssertionFailure()
+             << "colour " << i << " is " << shown[i].name().toStdString() << ", wanted "
+             << wanted[i].name().toStdString();
+    }
+  }
+  return testing::AssertionSuccess();
+}
+
+TEST_F(Form1Test, BlackmodeRecoloursTheTwoTextBoxesOnly) {
+  const auto* frame1 = form.findChild<QGroupBox*>("Frame1");
+  const auto* frame2 = form.findChild<QGroupBox*>("Frame2");
+  const QPalette framePalettes[] = {form.palette(), frame1->palette(), frame2->palette()};
+  const QColor desktop = paintedColour(kDesktopColour);
+  ASSERT_TRUE(painted(text1, text2, Qt::white, Qt::black));
+
+  QString log = text1->toPlainText();
+  for (const QColor& background : {desktop, QColor(Qt::white), desktop}) {
+    type(QStringLiteral("bm"));
+    log += QStringLiteral("[09:05:07]>>>bm\n");
+    EXPECT_EQ(text1->toPlainText(), log);
+    const QColor text = background == desktop ? Qt::white : Qt::black;
+    EXPECT_TRUE(painted(text1, text2, background, text));
+    EXPECT_EQ(form.palette(), framePalettes[0]);
+    EXPECT_EQ(frame1->palette(), framePalettes[1]);
+    EXPECT_EQ(frame2->palette(), framePalettes[2]);
+  }
 }
 
 // Sizes in twips at the view's own dpi, to within a pixel: the window
