@@ -49,6 +49,7 @@ LogView::LogView(QWidget* parent) : QPlainTextEdit(parent) {
   setUndoRedoEnabled(false);
   setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 void LogView::mirror(const Log& log) {
