@@ -1,0 +1,144 @@
+#include "platform/File.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <utility>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <share.h>
+#include <sys/stat.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace zor {
+
+namespace {
+
+std::error_code lastError() { return {errno, std::generic_category()}; }
+
+// The C functions would stop at a NUL inside a name and open another file.
+bool holdsNul(const std::filesystem::path& path) {
+  return path.native().find(std::filesystem::path::value_type{}) !=
+         std::filesystem::path::string_type::npos;
+}
+
+#ifdef _WIN32
+
+constexpr std::size_t kMostPerCall = 1u << 30;
+
+int openNative(const std::filesystem::path& path, int flags) {
+  int descriptor = -1;
+  _wsopen_s(&descriptor, path.c_str(), flags | _O_BINARY | _O_NOINHERIT, _SH_DENYNO,
+            _S_IREAD | _S_IWRITE);
+  return descriptor;
+}
+constexpr int kReading = _O_RDONLY;
+constexpr int kCreating = _O_WRONLY | _O_CREAT | _O_EXCL;
+
+long long readNative(int descriptor, char* data, std::size_t size) {
+  return _read(descriptor, data, static_cast<unsigned>(std::min(size, kMostPerCall)));
+}
+long long writeNative(int descriptor, const char* data, std::size_t size) {
+  return _write(descriptor, data, static_cast<unsigned>(std::min(size, kMostPerCall)));
+}
+int syncNative(int descriptor) { return _commit(descriptor); }
+int closeNative(int descriptor) { return _close(descriptor); }
+
+#else
+
+int openNative(const std::filesystem::path& path, int flags) {
+  int descriptor = -1;
+  do {
+    descriptor = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
+  } while (descriptor < 0 && errno == EINTR);
+  return descriptor;
+}
+constexpr int kReading = O_RDONLY;
+constexpr int kCreating = O_WRONLY | O_CREAT | O_EXCL;
+
+long long readNative(int descriptor, char* data, std::size_t size) {
+  return ::read(descriptor, data, size);
+}
+long long writeNative(int descriptor, const char* data, std::size_t size) {
+  return ::write(descriptor, data, size);
+}
+int syncNative(int descriptor) { return ::fsync(descriptor); }
+int closeNative(int descriptor) { return ::close(descriptor); }
+
+#endif
+
+}  // namespace
+
+std::error_code File::openForReading(const std::filesystem::path& path) {
+  close();
+  if (holdsNul(path)) {
+    return std::make_error_code(std::errc::invalid_argument);
+  }
+  descriptor_ = openNative(path, kReading);
+  return descriptor_ < 0 ? lastError() : std::error_code();
+}
+
+std::error_code File::createNew(const std::filesystem::path& path) {
+  close();
+  if (holdsNul(path)) {
+    return std::make_error_code(std::errc::invalid_argument);
+  }
+  descriptor_ = openNative(path, kCreating);
+  return descriptor_ < 0 ? lastError() : std::error_code();
+}
+
+std::error_code File::read(std::span<char> buffer, std::size_t& count) {
+  count = 0;
+  while (count < buffer.size()) {
+    const long long got = readNative(descriptor_, buffer.data() + count, buffer.size() - count);
+    if (got < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      return lastError();
+    }
+    if (got == 0) {
+      break;
+    }
+    count += static_cast<std::size_t>(got);
+  }
+  return {};
+}
+
+std::error_code File::write(std::string_view bytes) {
+  while (!bytes.empty()) {
+    const long long put = writeNative(descriptor_, bytes.data(), bytes.size());
+    if (put < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      return lastError();
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(put));
+  }
+  return {};
+}
+
+std::error_code File::syncAndClose() {
+  std::error_code error;
+  if (syncNative(descriptor_) != 0) {
+    error = lastError();
+  }
+  // A file system may report a failed write only when the file is closed.
+  if (closeNative(std::exchange(descriptor_, -1)) != 0 && !error) {
+    error = lastError();
+  }
+  return error;
+}
+
+void File::close() noexcept {
+  if (descriptor_ >= 0) {
+    closeNative(std::exchange(descriptor_, -1));
+  }
+}
+
+}  // namespace zor

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <span>
+#include <string_view>
+#include <system_error>
+
+namespace zor {
+
+// A file opened for reading, or created for writing. Every failure comes
+// back as the system's reason; nothing throws.
+class File {
+ public:
+  File() = default;
+  File(const File&) = delete;
+  File& operator=(const File&) = delete;
+  ~File() { close(); }
+
+  std::error_code openForReading(const std::filesystem::path& path);
+  // Fails if something of that name is already there.
+  std::error_code createNew(const std::filesystem::path& path);
+
+  // Fills the buffer; `count` is less than its size only at the end of the
+  // file.
+  std::error_code read(std::span<char> buffer, std::size_t& count);
+  std::error_code write(std::string_view bytes);
+  // Puts what was written on the disk, then closes the file.
+  std::error_code syncAndClose();
+  void close() noexcept;
+
+ private:
+  int descriptor_ = -1;
+};
+
+}  // namespace zor
