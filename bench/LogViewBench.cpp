@@ -15,7 +15,8 @@ namespace {
 void BM_SayThroughWindowWithLogOf(benchmark::State& state) {
   const SystemClock clock;
   SilentMediaDevice media;
-  Form1 form(Services{clock, media, u"/opt/zor"});
+  const auto codePage = systemCodePage();
+  Form1 form(Services{clock, media, *codePage, u"/opt/zor"});
   form.show();
   std::u16string filler;
   for (std::int64_t i = 0; i < state.range(0); ++i) {

@@ -2,6 +2,7 @@
 
 #include "interpreter/Log.h"
 #include "platform/Clock.h"
+#include "platform/CodePage.h"
 #include "platform/MediaDevice.h"
 
 #include <cstdint>
@@ -49,6 +50,7 @@ struct WindowState {
 struct Services {
   const Clock& clock;
   MediaDevice& media;
+  const CodePage& codePage;         // of every text file
   std::u16string programDirectory;  // no trailing separator
 };
 
@@ -57,7 +59,7 @@ struct Console {
   explicit Console(Services s) : services(std::move(s)) {}
 
   FormVariables vars;
-  Log log;             // Text1
+  Log log;               // Text1
   std::u16string input;  // Text2
   WindowState window;
   Services services;

@@ -1,4 +1,5 @@
 #include "app/gui/Form1.h"
+#include "platform/CodePage.h"
 #include "tests/support/Fakes.h"
 
 #include <QGroupBox>
@@ -16,7 +17,7 @@ namespace {
 
 class Form1Test : public ::testing::Test {
  protected:
-  Form1Test() : form(Services{clock, media, u"/opt/zor"}) {
+  Form1Test() : form(Services{clock, media, *codePage, u"/opt/zor"}) {
     form.show();
     text1 = form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
     text2 = form.findChild<QLineEdit*>(QStringLiteral("Text2"));
@@ -38,6 +39,7 @@ class Form1Test : public ::testing::Test {
 
   FixedClock clock;
   RecordingMediaDevice media;
+  const std::unique_ptr<CodePage> codePage = systemCodePage();
   Form1 form;
   QPlainTextEdit* text1 = nullptr;
   QLineEdit* text2 = nullptr;
@@ -74,7 +76,8 @@ TEST_F(Form1Test, ClearTopTitleAndHideShowInTheWindow) {
   EXPECT_EQ(text1->toPlainText(), QString());
   type(QStringLiteral("say a"));
   type(QStringLiteral("top"));
-  EXPECT_EQ(text1->toPlainText(), QStringLiteral("[09:05:07]>>>say a\n[09:05:07]a\n[09:05:07]>>>top\n"));
+  EXPECT_EQ(text1->toPlainText(),
+            QStringLiteral("[09:05:07]>>>say a\n[09:05:07]a\n[09:05:07]>>>top\n"));
   EXPECT_EQ(text1->textCursor().position(), 0);
   type(QStringLiteral("title 新 标题"));
   EXPECT_EQ(form.windowTitle(), QStringLiteral("新 标题"));
@@ -111,8 +114,8 @@ testing::AssertionResult placedAt(const QWidget* w, const QRect& expected) {
     if (std::abs(actual[i] - wanted[i]) > 15) {
       return testing::AssertionFailure()
              << w->objectName().toStdString() << " at " << actual[0] << "," << actual[1] << " "
-             << actual[2] << "x" << actual[3] << " twips, wanted " << wanted[0] << ","
-             << wanted[1] << " " << wanted[2] << "x" << wanted[3];
+             << actual[2] << "x" << actual[3] << " twips, wanted " << wanted[0] << "," << wanted[1]
+             << " " << wanted[2] << "x" << wanted[3];
     }
   }
   return testing::AssertionSuccess();
