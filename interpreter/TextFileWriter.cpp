@@ -7,19 +7,18 @@ namespace zor {
 
 namespace {
 
-// A name beside the target that nothing else uses: the target's name, a
-// random number and ".tmp".
+// A name in the target's directory that nothing else uses. It is short
+// and does not grow with the target's name, so that every name the system
+// takes for the target can be written.
 std::filesystem::path temporaryName(const std::filesystem::path& target) {
   static const char kDigits[] = "0123456789abcdef";
   std::random_device random;
-  std::string suffix = ".";
+  std::string name = ".zor-";
   for (unsigned value = random(), i = 0; i < 8; ++i, value >>= 4) {
-    suffix.push_back(kDigits[value & 0xFu]);
+    name.push_back(kDigits[value & 0xFu]);
   }
-  suffix += ".tmp";
-  std::filesystem::path name = target;
-  name += suffix;
-  return name;
+  name += ".tmp";
+  return target.parent_path() / name;
 }
 
 }  // namespace
@@ -56,7 +55,7 @@ std::error_code TextFileWriter::commit(std::initializer_list<std::u16string_view
     error = file_.syncAndClose();
   }
   if (!error) {
-    std::filesystem::rename(temporary_, target_, error);
+    error = replaceFile(temporary_, target_);
   }
   if (error) {
     discard();

@@ -135,6 +135,15 @@ std::error_code File::syncAndClose() {
   return error;
 }
 
+std::error_code replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (holdsNul(from) || holdsNul(to)) {
+    return std::make_error_code(std::errc::invalid_argument);
+  }
+  std::error_code error;
+  std::filesystem::rename(from, to, error);
+  return error;
+}
+
 void File::close() noexcept {
   if (descriptor_ >= 0) {
     closeNative(std::exchange(descriptor_, -1));

@@ -33,4 +33,7 @@ class File {
   int descriptor_ = -1;
 };
 
+// Puts the file `from` in the place of `to`, replacing a file of that name.
+std::error_code replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
+
 }  // namespace zor
