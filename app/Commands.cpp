@@ -1,5 +1,8 @@
 #include "app/Commands.h"
 
+#include "interpreter/DecorationCommands.h"
+#include "interpreter/FileCommands.h"
+#include "interpreter/HtmlExport.h"
 #include "interpreter/WindowCommands.h"
 
 namespace zor {
@@ -16,8 +19,14 @@ constexpr CommandRow kCommandTable[] = {
     {{u"stop"}, Exact, stopCommand},
     {{u"title"}, Argument, titleCommand},
     {{u"top"}, Exact, topCommand},
+    {{u"save"}, Argument, saveCommand},
     {{u"say"}, Argument, sayCommand},
+    {{u"load"}, Argument, loadCommand},
+    {{u"loadaddsave"}, Argument, loadAddSaveCommand},
+    {{u"loadaddhead"}, Argument, loadAddHeadCommand},
+    {{u"loadaddend"}, Argument, loadAddEndCommand},
     {{u"hide"}, Exact, hideCommand},
+    {{u"html"}, Argument, htmlCommand},
 };
 
 }  // namespace
