@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -46,6 +47,15 @@ long long writeNative(int descriptor, const char* data, std::size_t size) {
   return _write(descriptor, data, static_cast<unsigned>(std::min(size, kMostPerCall)));
 }
 int syncNative(int descriptor) { return _commit(descriptor); }
+int statusNative(int descriptor, bool& directory, std::uint64_t& size) {
+  struct _stat64 status {};
+  if (_fstat64(descriptor, &status) != 0) {
+    return -1;
+  }
+  directory = (status.st_mode & _S_IFMT) == _S_IFDIR;
+  size = static_cast<std::uint64_t>(status.st_size);
+  return 0;
+}
 int closeNative(int descriptor) { return _close(descriptor); }
 
 #else
@@ -67,6 +77,15 @@ long long writeNative(int descriptor, const char* data, std::size_t size) {
   return ::write(descriptor, data, size);
 }
 int syncNative(int descriptor) { return ::fsync(descriptor); }
+int statusNative(int descriptor, bool& directory, std::uint64_t& size) {
+  struct stat status {};
+  if (::fstat(descriptor, &status) != 0) {
+    return -1;
+  }
+  directory = S_ISDIR(status.st_mode);
+  size = static_cast<std::uint64_t>(status.st_size);
+  return 0;
+}
 int closeNative(int descriptor) { return ::close(descriptor); }
 
 #endif
@@ -79,7 +98,17 @@ std::error_code File::openForReading(const std::filesystem::path& path) {
     return std::make_error_code(std::errc::invalid_argument);
   }
   descriptor_ = openNative(path, kReading);
-  return descriptor_ < 0 ? lastError() : std::error_code();
+  bool directory = false;
+  if (descriptor_ < 0 || statusNative(descriptor_, directory, size_) != 0) {
+    const std::error_code error = lastError();
+    close();
+    return error;
+  }
+  if (directory) {
+    close();
+    return std::make_error_code(std::errc::is_a_directory);
+  }
+  return {};
 }
 
 std::error_code File::createNew(const std::filesystem::path& path) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <span>
 #include <string_view>
@@ -17,6 +18,7 @@ class File {
   File& operator=(const File&) = delete;
   ~File() { close(); }
 
+  // A directory cannot be opened for reading, on every system.
   std::error_code openForReading(const std::filesystem::path& path);
   // Fails if something of that name is already there.
   std::error_code createNew(const std::filesystem::path& path);
@@ -29,8 +31,12 @@ class File {
   std::error_code syncAndClose();
   void close() noexcept;
 
+  // The size of a file opened for reading, as it was then.
+  std::uint64_t size() const { return size_; }
+
  private:
   int descriptor_ = -1;
+  std::uint64_t size_ = 0;
 };
 
 // Puts the file `from` in the place of `to`, replacing a file of that name.
