@@ -65,6 +65,13 @@ constexpr char16_t kReplacement = 0xFFFD;
 constexpr char16_t kEuro = 0x20AC;
 constexpr auto kFailed = static_cast<std::size_t>(-1);
 
+// Whether the four UTF-16 units at `units` are all ASCII, tested at once.
+bool fourAscii(const char16_t* units) {
+  std::uint64_t four = 0;
+  std::memcpy(&four, units, sizeof four);
+  return (four & 0xFF80FF80FF80FF80) == 0;
+}
+
 bool isHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool isLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
@@ -99,26 +106,36 @@ class Gb18030CodePage final : public CodePage {
   }
 
   std::string encode(std::u16string_view text) const override {
-    const std::vector<Encoded>& table = encodingTable();
-    // Enough for most text; grows when a line holds many four-byte
-    // characters.
-    std::string bytes(text.size() * 2, '\0');
+    const Encoded* table = encodingTable().data();
+    const char16_t* in = text.data();
+    const std::size_t size = text.size();
+    // Two bytes a character are enough for most text; the buffer grows for
+    // text full of four-byte characters.
+    std::string bytes(size * 2 + 8, '\0');
+    char* out = bytes.data();
     std::size_t used = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      if (bytes.size() - used < 4) {
-        bytes.resize(bytes.size() * 2 + 4);
+    std::size_t i = 0;
+    while (i < size) {
+      if (bytes.size() - used < 8) {
+        bytes.resize(bytes.size() * 2);
+        out = bytes.data();
       }
-      const char16_t c = text[i];
-      if (c < 0x80) {
-        bytes[used++] = static_cast<char>(c);
-      } else if (isHighSurrogate(c) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) {
+      if (size - i >= 4 && fourAscii(in + i)) {
+        for (std::size_t k = 0; k < 4; ++k) {
+          out[used + k] = static_cast<char>(in[i + k]);
+        }
+        used += 4;
+        i += 4;
+      } else if (in[i] < 0x80) {
+        out[used++] = static_cast<char>(in[i++]);
+      } else if (isHighSurrogate(in[i]) && i + 1 < size && isLowSurrogate(in[i + 1])) {
         const Encoded pair = convert(text.substr(i, 2));
-        std::memcpy(bytes.data() + used, pair.bytes.data(), pair.bytes.size());
+        std::memcpy(out + used, pair.bytes.data(), pair.bytes.size());
         used += pair.length;
-        ++i;
+        i += 2;
       } else {
-        const Encoded& one = table[c];
-        std::memcpy(bytes.data() + used, one.bytes.data(), one.bytes.size());
+        const Encoded& one = table[in[i++]];
+        std::memcpy(out + used, one.bytes.data(), one.bytes.size());
         used += one.length;
       }
     }
