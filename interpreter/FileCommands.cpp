@@ -18,9 +18,11 @@ void saveCommand(Console& console, const Invocation& call) {
     return;
   }
   const std::u16string message = u"保存！请检查同一目录下的" + file.name;
-  std::u16string line(call.prefix);
-  line.append(message).append(u"\r\n");
-  if (const std::error_code error = writer.commit({console.log.text(), line})) {
+  writer.write(console.log.text());
+  writer.write(call.prefix);
+  writer.write(message);
+  writer.write(u"\r\n");
+  if (const std::error_code error = writer.commit()) {
     reportFileError(console, call.prefix, file.name, error);
     return;
   }
@@ -32,16 +34,21 @@ void saveCommand(Console& console, const Invocation& call) {
 void loadCommand(Console& console, const Invocation& call) {
   const ProgramFile file = programFile(console, call.argument, u".txt");
   std::u16string body;
-  if (const std::error_code error = readLines(console.services.codePage, file.path, {}, {}, body)) {
+  if (const std::error_code error = readLines(console.services.codePage, file.path, body)) {
     reportFileError(console, call.prefix, file.name, error);
     return;
   }
+  const std::u16string reading = u"正在读取" + file.name + u"...";
   const std::u16string frame = u"----------------" + file.name + u"----------------";
-  writeLine(console, call.prefix, u"正在读取" + file.name + u"...");
+  const std::u16string done = file.name + u"读取完成！";
+  // Five lines, each with its CR LF, two of them with the prefix.
+  console.log.reserve(2 * call.prefix.size() + reading.size() + 2 * frame.size() + body.size() +
+                      done.size() + 5 * 2);
+  writeLine(console, call.prefix, reading);
   writeLine(console, {}, frame);
   writeLine(console, {}, body);
   writeLine(console, {}, frame);
-  writeLine(console, call.prefix, file.name + u"读取完成！");
+  writeLine(console, call.prefix, done);
 }
 
 }  // namespace zor

@@ -4,6 +4,7 @@
 #include "platform/File.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -23,6 +24,8 @@ class TextFileReader {
   explicit TextFileReader(const CodePage& codePage) : codePage_(codePage) {}
 
   std::error_code open(const std::filesystem::path& path);
+  // The file's size in bytes when it was opened.
+  std::uint64_t size() const { return file_.size(); }
 
   // Takes the next line, without its ending. False at the end of the file,
   // or when a read failed: error() tells which.
@@ -42,10 +45,9 @@ class TextFileReader {
   std::error_code error_;
 };
 
-// Reads every line of a file, adding CR LF, `before`, the line and `after`
-// to `text` for each one. Returns why the file could not be opened or read.
+// Reads every line of a file, adding CR LF and the line to `text` for each.
+// Returns why the file could not be opened or read, or held in memory.
 std::error_code readLines(const CodePage& codePage, const std::filesystem::path& path,
-                          std::u16string_view before, std::u16string_view after,
                           std::u16string& text);
 
 }  // namespace zor

@@ -1,7 +1,7 @@
 #include "interpreter/TextFileWriter.h"
 
+#include <algorithm>
 #include <random>
-#include <string>
 
 namespace zor {
 
@@ -21,43 +21,64 @@ std::filesystem::path temporaryName(const std::filesystem::path& target) {
   return target.parent_path() / name;
 }
 
+bool isHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+
 }  // namespace
 
 std::error_code TextFileWriter::create(const std::filesystem::path& target) {
   discard();
-  std::error_code error;
   for (int attempt = 0; attempt < 8; ++attempt) {
     temporary_ = temporaryName(target);
-    error = file_.createNew(temporary_);
-    if (error != std::errc::file_exists) {
+    error_ = file_.createNew(temporary_);
+    if (error_ != std::errc::file_exists) {
       break;
     }
   }
-  if (error) {
+  if (error_) {
     temporary_.clear();
-    return error;
+    return error_;
   }
   target_ = target;
+  pending_.clear();
   return {};
 }
 
-std::error_code TextFileWriter::commit(std::initializer_list<std::u16string_view> parts) {
-  std::error_code error;
-  for (const std::u16string_view part : parts) {
-    if (!error) {
-      error = file_.write(codePage_.encode(part));
+// The text gathers in `pending_` and is converted a block at a time; a
+// high surrogate at the end of a block waits there for its other half.
+void TextFileWriter::writeLong(std::u16string_view text) {
+  while (!text.empty()) {
+    const std::size_t take = std::min(text.size(), kBlockSize - pending_.size());
+    pending_.append(text.substr(0, take));
+    text.remove_prefix(take);
+    if (pending_.size() == kBlockSize) {
+      std::size_t cut = pending_.size();
+      if (isHighSurrogate(pending_[cut - 1])) {
+        --cut;
+      }
+      writeBlock(std::u16string_view(pending_).substr(0, cut));
+      pending_.erase(0, cut);
     }
   }
-  if (!error) {
-    error = file_.write("\r\n");
+}
+
+void TextFileWriter::writeBlock(std::u16string_view block) {
+  if (!error_ && !block.empty()) {
+    error_ = file_.write(codePage_.encode(block));
   }
-  if (!error) {
-    error = file_.syncAndClose();
+}
+
+std::error_code TextFileWriter::commit() {
+  pending_.append(u"\r\n");
+  writeBlock(pending_);
+  pending_.clear();
+  if (!error_) {
+    error_ = file_.syncAndClose();
   }
-  if (!error) {
-    error = replaceFile(temporary_, target_);
+  if (!error_) {
+    error_ = replaceFile(temporary_, target_);
   }
-  if (error) {
+  if (error_) {
+    const std::error_code error = error_;
     discard();
     return error;
   }
@@ -72,15 +93,6 @@ void TextFileWriter::discard() noexcept {
     std::filesystem::remove(temporary_, ignored);
     temporary_.clear();
   }
-}
-
-std::error_code writeTextFile(const CodePage& codePage, const std::filesystem::path& path,
-                              std::u16string_view text) {
-  TextFileWriter writer(codePage);
-  if (const std::error_code error = writer.create(path)) {
-    return error;
-  }
-  return writer.commit({text});
 }
 
 }  // namespace zor

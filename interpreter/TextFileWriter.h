@@ -3,8 +3,9 @@
 #include "platform/CodePage.h"
 #include "platform/File.h"
 
+#include <cstddef>
 #include <filesystem>
-#include <initializer_list>
+#include <string>
 #include <string_view>
 #include <system_error>
 
@@ -12,10 +13,14 @@ namespace zor {
 
 // Writes a text file whole or not at all. The text goes into a new file
 // beside the target, which takes the target's place only once everything is
-// on the disk; on any failure the new file is removed and whatever had the
-// target's name before is left as it was.
+// on the disk; on any failure, and when the writer is dropped before it is
+// committed, the new file is removed and whatever had the target's name
+// before is left as it was.
 class TextFileWriter {
  public:
+  // Characters converted and written at a time.
+  static constexpr std::size_t kBlockSize = std::size_t{1} << 16;
+
   explicit TextFileWriter(const CodePage& codePage) : codePage_(codePage) {}
   TextFileWriter(const TextFileWriter&) = delete;
   TextFileWriter& operator=(const TextFileWriter&) = delete;
@@ -24,21 +29,30 @@ class TextFileWriter {
   // Creates the new file; after a failure nothing is left behind.
   std::error_code create(const std::filesystem::path& target);
 
-  // Writes the parts one after the other as one text, followed by CR LF,
-  // and puts the file in place of the target.
-  std::error_code commit(std::initializer_list<std::u16string_view> parts);
+  // Adds to the text, which is converted and written a block at a time; a
+  // failure shows at commit().
+  void write(std::u16string_view text) {
+    if (text.size() < kBlockSize - pending_.size()) {
+      pending_.append(text);
+    } else {
+      writeLong(text);
+    }
+  }
+
+  // Ends the text with CR LF and puts the file in place of the target.
+  std::error_code commit();
 
  private:
+  void writeLong(std::u16string_view text);
+  void writeBlock(std::u16string_view block);
   void discard() noexcept;
 
   const CodePage& codePage_;
   File file_;
   std::filesystem::path target_;
   std::filesystem::path temporary_;
+  std::u16string pending_;  // not converted yet: less than a block
+  std::error_code error_;
 };
-
-// One text followed by CR LF, as the whole content of the file.
-std::error_code writeTextFile(const CodePage& codePage, const std::filesystem::path& path,
-                              std::u16string_view text);
 
 }  // namespace zor
