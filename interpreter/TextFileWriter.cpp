@@ -39,7 +39,7 @@ std::error_code TextFileWriter::create(const std::filesystem::path& target) {
     return error_;
   }
   target_ = target;
-  pending_.clear();
+  pendingSize_ = 0;
   return {};
 }
 
@@ -47,16 +47,13 @@ std::error_code TextFileWriter::create(const std::filesystem::path& target) {
 // high surrogate at the end of a block waits there for its other half.
 void TextFileWriter::writeLong(std::u16string_view text) {
   while (!text.empty()) {
-    const std::size_t take = std::min(text.size(), kBlockSize - pending_.size());
-    pending_.append(text.substr(0, take));
+    const std::size_t take = std::min(text.size(), kBlockSize - pendingSize_);
+    pendingSize_ += text.copy(pending_.data() + pendingSize_, take);
     text.remove_prefix(take);
-    if (pending_.size() == kBlockSize) {
-      std::size_t cut = pending_.size();
-      if (isHighSurrogate(pending_[cut - 1])) {
-        --cut;
-      }
+    if (pendingSize_ == kBlockSize) {
+      const std::size_t cut = isHighSurrogate(pending_.back()) ? kBlockSize - 1 : kBlockSize;
       writeBlock(std::u16string_view(pending_).substr(0, cut));
-      pending_.erase(0, cut);
+      pendingSize_ = pending_.copy(pending_.data(), kBlockSize - cut, cut);
     }
   }
 }
@@ -68,9 +65,9 @@ void TextFileWriter::writeBlock(std::u16string_view block) {
 }
 
 std::error_code TextFileWriter::commit() {
-  pending_.append(u"\r\n");
-  writeBlock(pending_);
-  pending_.clear();
+  write(u"\r\n");
+  writeBlock(std::u16string_view(pending_).substr(0, pendingSize_));
+  pendingSize_ = 0;
   if (!error_) {
     error_ = file_.syncAndClose();
   }

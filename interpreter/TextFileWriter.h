@@ -32,8 +32,8 @@ class TextFileWriter {
   // Adds to the text, which is converted and written a block at a time; a
   // failure shows at commit().
   void write(std::u16string_view text) {
-    if (text.size() < kBlockSize - pending_.size()) {
-      pending_.append(text);
+    if (text.size() < kBlockSize - pendingSize_) {
+      pendingSize_ += text.copy(pending_.data() + pendingSize_, text.size());
     } else {
       writeLong(text);
     }
@@ -51,7 +51,8 @@ class TextFileWriter {
   File file_;
   std::filesystem::path target_;
   std::filesystem::path temporary_;
-  std::u16string pending_;  // not converted yet: less than a block
+  std::u16string pending_ = std::u16string(kBlockSize, u'\0');
+  std::size_t pendingSize_ = 0;  // not converted yet: less than a block
   std::error_code error_;
 };
 
