@@ -14,10 +14,10 @@ namespace {
 std::error_code copyLines(TextFileReader& source, const Conversion& conversion,
                           TextFileWriter& target) {
   try {
+    const std::u16string lineStart = u"\r\n" + std::u16string(conversion.before);
     std::u16string line;
     while (source.next(line)) {
-      target.write(u"\r\n");
-      target.write(conversion.before);
+      target.write(lineStart);
       target.write(line);
       target.write(conversion.after);
     }
