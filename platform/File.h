@@ -37,6 +37,8 @@ class File {
  private:
   int descriptor_ = -1;
   std::uint64_t size_ = 0;
+  std::uint64_t written_ = 0;      // bytes written so far
+  std::uint64_t writtenBack_ = 0;  // of which the disk was asked to take
 };
 
 // Puts the file `from` in the place of `to`, replacing a file of that name.
