@@ -1,5 +1,8 @@
 #include "app/Commands.h"
 
+#include "interpreter/DecorationCommands.h"
+#include "interpreter/FileCommands.h"
+#include "interpreter/HtmlExport.h"
 #include "interpreter/WindowCommands.h"
 #include "pages/DisplayModes.h"
 #include "pages/Pages.h"
@@ -27,10 +30,16 @@ constexpr CommandRow kCommandTable[] = {
     {{u"MC", u"mc", u"Mc"}, Exact, minecraftCommand},
     {{u"blackmode"}, Exact, blackmodeCommand},
     {{u"bm"}, Exact, blackmodeCommand},
+    {{u"save"}, Argument, saveCommand},
     {{u"say"}, Argument, sayCommand},
+    {{u"load"}, Argument, loadCommand},
     {{u"timehide"}, Exact, timehideCommand},
     {{u"th"}, Exact, timehideCommand},
+    {{u"loadaddsave"}, Argument, loadAddSaveCommand},
+    {{u"loadaddhead"}, Argument, loadAddHeadCommand},
+    {{u"loadaddend"}, Argument, loadAddEndCommand},
     {{u"hide"}, Exact, hideCommand},
+    {{u"html"}, Argument, htmlCommand},
 };
 // clang-format on
 

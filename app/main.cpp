@@ -1,6 +1,7 @@
 #include "app/gui/Form1.h"
 #include "app/gui/QtMediaDevice.h"
 #include "platform/Clock.h"
+#include "platform/CodePage.h"
 #include "platform/ProgramDirectory.h"
 
 #include <QApplication>
@@ -14,7 +15,8 @@ int main(int argc, char* argv[]) {
 
   const zor::SystemClock clock;
   zor::QtMediaDevice media;
-  zor::Form1 form(zor::Services{clock, media, zor::programDirectory()});
+  const auto codePage = zor::systemCodePage();
+  zor::Form1 form(zor::Services{clock, media, *codePage, zor::programDirectory()});
   QObject::connect(&form, &zor::Form1::stopRequested, [] { std::_Exit(0); });
   form.show();
   return QApplication::exec();

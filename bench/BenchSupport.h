@@ -4,6 +4,7 @@
 #include "app/Form.h"
 #include "interpreter/KeyPress.h"
 #include "platform/Clock.h"
+#include "platform/CodePage.h"
 #include "platform/MediaDevice.h"
 
 #include <string>

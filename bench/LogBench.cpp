@@ -10,7 +10,8 @@ namespace {
 void BM_SayWithLogOf(benchmark::State& state) {
   const SystemClock clock;
   SilentMediaDevice media;
-  Console console(Services{clock, media, u"/opt/zor"});
+  const auto codePage = systemCodePage();
+  Console console(Services{clock, media, *codePage, u"/opt/zor"});
   formLoad(console);
   std::u16string filler;
   for (std::int64_t i = 0; i < state.range(0); ++i) {

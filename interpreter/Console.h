@@ -2,6 +2,7 @@
 
 #include "interpreter/Log.h"
 #include "platform/Clock.h"
+#include "platform/CodePage.h"
 #include "platform/MediaDevice.h"
 
 #include <cstdint>
@@ -49,6 +50,7 @@ struct WindowState {
 struct Services {
   const Clock& clock;
   MediaDevice& media;
+  const CodePage& codePage;         // of every text file
   std::u16string programDirectory;  // no trailing separator
 };
 

@@ -25,6 +25,10 @@ class Log {
 
   void append(std::u16string_view block) { text_.append(block); }
 
+  // Makes room for `extra` more characters, so that a large block and the
+  // lines after it land without moving the text more than once.
+  void reserve(std::size_t extra) { text_.reserve(text_.size() + extra); }
+
   // Appends prefix + text + CR LF without moving the caret.
   void appendLine(std::u16string_view prefix, std::u16string_view text);
 

@@ -1,5 +1,6 @@
 #include "app/gui/Colours.h"
 #include "app/gui/Form1.h"
+#include "platform/CodePage.h"
 #include "tests/support/Fakes.h"
 
 #include <QGroupBox>
@@ -17,7 +18,7 @@ namespace {
 
 class Form1Test : public ::testing::Test {
  protected:
-  Form1Test() : form(Services{clock, media, u"/opt/zor"}) {
+  Form1Test() : form(Services{clock, media, *codePage, u"/opt/zor"}) {
     form.show();
     text1 = form.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
     text2 = form.findChild<QLineEdit*>(QStringLiteral("Text2"));
@@ -39,6 +40,7 @@ class Form1Test : public ::testing::Test {
 
   FixedClock clock;
   RecordingMediaDevice media;
+  const std::unique_ptr<CodePage> codePage = systemCodePage();
   Form1 form;
   QPlainTextEdit* text1 = nullptr;
   QLineEdit* text2 = nullptr;

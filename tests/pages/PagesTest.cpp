@@ -1,6 +1,8 @@
 #include "pages/Pages.h"
 #include "tests/support/ConsoleHarness.h"
 
+#include "platform/CodePage.h"
+
 #include <vector>
 
 namespace zor::test {
@@ -182,7 +184,8 @@ class TickingClock final : public Clock {
 TEST(PageWriterTest, EveryLineOfAPageCarriesTheTimeTheClockShowedAtItsStart) {
   TickingClock clock;
   RecordingMediaDevice media;
-  Console console(Services{clock, media, u""});
+  const auto codePage = systemCodePage();
+  Console console(Services{clock, media, *codePage, u""});
   console.vars.tof = u"1";
   help(console);
   minecraft(console);

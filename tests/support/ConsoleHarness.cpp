@@ -20,7 +20,7 @@ std::filesystem::path makeTemporaryDirectory() {
 
 ConsoleTest::ConsoleTest()
     : directory(makeTemporaryDirectory()),
-      console(Services{clock, media, fromUtf8(directory.string())}) {
+      console(Services{clock, media, *codePage, fromUtf8(directory.string())}) {
   formLoad(console);
   seen_ = console.log.text().size();
 }

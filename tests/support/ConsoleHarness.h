@@ -3,6 +3,7 @@
 #include "app/Commands.h"
 #include "app/Form.h"
 #include "interpreter/KeyPress.h"
+#include "platform/CodePage.h"
 #include "tests/support/Fakes.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +13,8 @@
 
 namespace zor::test {
 
-// A loaded console with a fixed clock (09:05:07), a recording media device
-// and an empty program directory of its own.
+// A loaded console with a fixed clock (09:05:07), a recording media device,
+// the system's code page and an empty program directory of its own.
 class ConsoleTest : public ::testing::Test {
  protected:
   ConsoleTest();
@@ -26,6 +27,7 @@ class ConsoleTest : public ::testing::Test {
 
   FixedClock clock;
   RecordingMediaDevice media;
+  const std::unique_ptr<CodePage> codePage = systemCodePage();  // GB18030 here
   std::filesystem::path directory;
   Console console;
 

@@ -1,0 +1,25 @@
+#include "interpreter/ProgramFiles.h"
+
+#include "interpreter/Output.h"
+#include "platform/NativePath.h"
+#include "platform/SystemError.h"
+
+namespace zor {
+
+ProgramFile programFile(const Console& console, std::u16string_view argument,
+                        std::u16string_view ending) {
+  std::u16string name(argument);
+  name += ending;
+  std::u16string path = console.services.programDirectory;
+  path.append(kPathSeparator).append(name);
+  return {std::move(name), nativePath(path)};
+}
+
+void reportFileError(Console& console, std::u16string_view prefix, std::u16string_view name,
+                     const std::error_code& error) {
+  std::u16string text = u"文件操作失败！";
+  text.append(name).append(u": ").append(systemMessage(error));
+  writeLine(console, prefix, text);
+}
+
+}  // namespace zor

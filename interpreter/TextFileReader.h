@@ -1,0 +1,53 @@
+#pragma once
+
+#include "platform/CodePage.h"
+#include "platform/File.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace zor {
+
+// Reads a text file line by line, a piece at a time, so that a file of any
+// size goes through in constant memory (besides the longest line). A line
+// ends at CR LF or at a lone CR; a lone LF stays in the line. A last line
+// without an ending counts like the others, and an empty file has no lines.
+class TextFileReader {
+ public:
+  // Bytes read from the file at a time.
+  static constexpr std::size_t kPieceSize = std::size_t{1} << 20;
+
+  explicit TextFileReader(const CodePage& codePage) : codePage_(codePage) {}
+
+  std::error_code open(const std::filesystem::path& path);
+  // The file's size in bytes when it was opened.
+  std::uint64_t size() const { return file_.size(); }
+
+  // Takes the next line, without its ending. False at the end of the file,
+  // or when a read failed: error() tells which.
+  bool next(std::u16string& line);
+  const std::error_code& error() const { return error_; }
+
+ private:
+  bool decodeNextPiece();
+
+  const CodePage& codePage_;
+  File file_;
+  std::string bytes_;    // read, not yet decoded; holds no CR
+  std::u16string text_;  // decoded, handed out up to position_
+  std::size_t position_ = 0;
+  bool afterCarriageReturn_ = false;  // text_ ended in CR: a LF next is its pair
+  bool endOfFile_ = false;
+  std::error_code error_;
+};
+
+// Reads every line of a file, adding CR LF and the line to `text` for each.
+// Returns why the file could not be opened or read, or held in memory.
+std::error_code readLines(const CodePage& codePage, const std::filesystem::path& path,
+                          std::u16string& text);
+
+}  // namespace zor

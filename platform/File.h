@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string_view>
+#include <system_error>
+
+namespace zor {
+
+// A file opened for reading, or created for writing. Every failure comes
+// back as the system's reason; nothing throws.
+class File {
+ public:
+  File() = default;
+  File(const File&) = delete;
+  File& operator=(const File&) = delete;
+  ~File() { close(); }
+
+  // A directory cannot be opened for reading, on every system.
+  std::error_code openForReading(const std::filesystem::path& path);
+  // Fails if something of that name is already there.
+  std::error_code createNew(const std::filesystem::path& path);
+
+  // Fills the buffer; `count` is less than its size only at the end of the
+  // file.
+  std::error_code read(std::span<char> buffer, std::size_t& count);
+  std::error_code write(std::string_view bytes);
+  // Puts what was written on the disk, then closes the file.
+  std::error_code syncAndClose();
+  void close() noexcept;
+
+  // The size of a file opened for reading, as it was then.
+  std::uint64_t size() const { return size_; }
+
+ private:
+  int descriptor_ = -1;
+  std::uint64_t size_ = 0;
+  std::uint64_t written_ = 0;      // bytes written so far
+  std::uint64_t writtenBack_ = 0;  // of which the disk was asked to take
+};
+
+// Puts the file `from` in the place of `to`, replacing a file of that name.
+std::error_code replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
+
+}  // namespace zor
