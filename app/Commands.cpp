@@ -3,6 +3,7 @@
 #include "interpreter/DecorationCommands.h"
 #include "interpreter/FileCommands.h"
 #include "interpreter/HtmlExport.h"
+#include "interpreter/MusicCommands.h"
 #include "interpreter/WindowCommands.h"
 #include "pages/DisplayModes.h"
 #include "pages/Pages.h"
@@ -38,6 +39,10 @@ constexpr CommandRow kCommandTable[] = {
     {{u"loadaddsave"}, Argument, loadAddSaveCommand},
     {{u"loadaddhead"}, Argument, loadAddHeadCommand},
     {{u"loadaddend"}, Argument, loadAddEndCommand},
+    {{u"playmusic"}, Argument, playmusicCommand},
+    {{u"pm"}, Argument, playmusicCommand},
+    {{u"stopmusic"}, Exact, stopmusicCommand},
+    {{u"sm"}, Exact, stopmusicCommand},
     {{u"hide"}, Exact, hideCommand},
     {{u"html"}, Argument, htmlCommand},
 };

@@ -4,6 +4,10 @@
 #include "platform/CodePage.h"
 #include "platform/ProgramDirectory.h"
 
+#ifdef _WIN32
+#include "platform/MciMediaDevice.h"
+#endif
+
 #include <QApplication>
 
 #include <cstdlib>
@@ -14,8 +18,13 @@ int main(int argc, char* argv[]) {
   QApplication::setQuitOnLastWindowClosed(false);
 
   const zor::SystemClock clock;
-  zor::QtMediaDevice media;
   const auto codePage = zor::systemCodePage();
+#ifdef _WIN32
+  zor::MciMediaDevice media(*codePage);
+#else
+  // Created with the window and released after its unload step.
+  zor::QtMediaDevice media;
+#endif
   zor::Form1 form(zor::Services{clock, media, *codePage, zor::programDirectory()});
   QObject::connect(&form, &zor::Form1::stopRequested, [] { std::_Exit(0); });
   form.show();

@@ -6,13 +6,18 @@
 
 namespace zor {
 
+std::u16string programPath(const Console& console, std::u16string_view argument,
+                           std::u16string_view ending) {
+  std::u16string path = console.services.programDirectory;
+  path.append(kPathSeparator).append(argument).append(ending);
+  return path;
+}
+
 ProgramFile programFile(const Console& console, std::u16string_view argument,
                         std::u16string_view ending) {
   std::u16string name(argument);
   name += ending;
-  std::u16string path = console.services.programDirectory;
-  path.append(kPathSeparator).append(name);
-  return {std::move(name), nativePath(path)};
+  return {std::move(name), nativePath(programPath(console, argument, ending))};
 }
 
 void reportFileError(Console& console, std::u16string_view prefix, std::u16string_view name,

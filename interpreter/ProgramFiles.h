@@ -19,6 +19,10 @@ struct ProgramFile {
 // Program directory, separator, argument, ending. The argument is neither
 // trimmed nor checked, so a relative sub-path in it names a file below the
 // program directory.
+std::u16string programPath(const Console& console, std::u16string_view argument,
+                           std::u16string_view ending);
+
+// The same path, ready to open, with the name the messages give the file.
 ProgramFile programFile(const Console& console, std::u16string_view argument,
                         std::u16string_view ending);
 

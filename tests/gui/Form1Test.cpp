@@ -96,6 +96,15 @@ TEST_F(Form1Test, StopIsSignalledAndCloseUnloads) {
   EXPECT_EQ(media.commands, std::vector<std::u16string>{u"close "});
 }
 
+TEST_F(Form1Test, CloseAfterPlaymusicClosesTheLastPathAskedFor) {
+  type(QStringLiteral("playmusic a"));
+  type(QStringLiteral("pm b c"));
+  form.close();
+  EXPECT_EQ(media.commands,
+            (std::vector<std::u16string>{u"play /opt/zor/a.mp3", u"play /opt/zor/b c.mp3",
+                                         u"close /opt/zor/b c.mp3"}));
+}
+
 // The colours as painted: the palettes both text boxes (and the log's
 // viewport) are drawn with, a pixel of the log's margin and one of the empty
 // input box.

@@ -1,5 +1,10 @@
+#include "app/gui/Form1.h"
 #include "app/gui/QtMediaDevice.h"
+#include "platform/CodePage.h"
 #include "platform/Utf8.h"
+#include "tests/support/Fakes.h"
+
+#include <QLineEdit>
 
 #include <QTest>
 
@@ -82,6 +87,21 @@ TEST_F(QtMediaDeviceTest, WhatCannotPlayDoesNothing) {
   EXPECT_LE(device.positionMs(path("text.mp3")), 0);
   device.send(u"close " + path("text.mp3"));
   EXPECT_EQ(device.positionMs(path("text.mp3")), -1);
+}
+
+// pm in the window plays the file from the program directory; closing the
+// window stops it.
+TEST_F(QtMediaDeviceTest, TheWindowPlaysAndItsCloseStops) {
+  FixedClock clock;
+  const auto codePage = systemCodePage();
+  Form1 form(Services{clock, device, *codePage, fromUtf8(directory_.string())});
+  form.show();
+  auto* text2 = form.findChild<QLineEdit*>(QStringLiteral("Text2"));
+  QTest::keyClicks(text2, QStringLiteral("pm tone"));
+  QTest::keyClick(text2, Qt::Key_Return);
+  EXPECT_TRUE(advances(path("tone.mp3")));
+  form.close();
+  EXPECT_EQ(device.positionMs(path("tone.mp3")), -1);
 }
 
 }  // namespace

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/CodePage.h"
+#include "platform/MediaDevice.h"
+
+namespace zor {
+
+// The Windows multimedia command-string interface: each command text goes to
+// mciSendStringA in the ANSI code page, with no return buffer and no window
+// to notify. The result is not examined.
+class MciMediaDevice final : public MediaDevice {
+ public:
+  explicit MciMediaDevice(const CodePage& codePage) : codePage_(codePage) {}
+
+  void send(std::u16string_view command) override;
+
+ private:
+  const CodePage& codePage_;
+};
+
+}  // namespace zor
