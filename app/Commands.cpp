@@ -1,5 +1,6 @@
 #include "app/Commands.h"
 
+#include "ai/Ai.h"
 #include "interpreter/DecorationCommands.h"
 #include "interpreter/FileCommands.h"
 #include "interpreter/HtmlExport.h"
@@ -45,13 +46,15 @@ constexpr CommandRow kCommandTable[] = {
     {{u"sm"}, Exact, stopmusicCommand},
     {{u"hide"}, Exact, hideCommand},
     {{u"html"}, Argument, htmlCommand},
+    {{u"AI on"}, Exact, aiOnCommand},
+    {{u"AI off"}, Exact, aiOffCommand},
 };
 // clang-format on
 
 }  // namespace
 
 const Interpreter& commands() {
-  static const Interpreter interpreter{kCommandTable, nullptr};
+  static const Interpreter interpreter{kCommandTable, AI};
   return interpreter;
 }
 

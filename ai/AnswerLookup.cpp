@@ -1,0 +1,61 @@
+#include "ai/Ai.h"
+#include "ai/MatchScore.h"
+#include "ai/QaEntry.h"
+#include "ai/QaFile.h"
+#include "interpreter/Output.h"
+#include "interpreter/TextFileReader.h"
+
+#include <cstdint>
+#include <string>
+
+namespace zor {
+
+namespace {
+
+void writeNoAnswerReply(Console& console, std::u16string_view prefix) {
+  console.log.appendLine(prefix, u"没有相似问题的答案...");
+  console.log.appendLine(prefix, u"你可以在程序同目录下的ZOR-AI-QA.txt中加入问题和答案");
+  console.log.appendLine(prefix, u"每一行的格式为 问题###答案###未知用途的数字 ");
+  console.log.caretToEnd();
+}
+
+}  // namespace
+
+// The file is read from the start for every question and only one line is
+// held at a time, so an edit counts from the next question and a file of any
+// size fits. Among entries with the best score the first one answers; an
+// entry that scores 0 never does.
+void AI(Console& console, std::u16string_view x) {
+  const std::u16string prefix = linePrefix(console);
+  if (x == u"AI off") {
+    aiOffCommand(console, Invocation{prefix, {}});
+    return;
+  }
+  const ProgramFile file = qaFile(console);
+  TextFileReader reader(console.services.codePage);
+  if (const std::error_code error = reader.open(file.path)) {
+    reportFileError(console, prefix, file.name, error);
+    return;
+  }
+  const QuestionCharacters question(x);
+  std::uint64_t bestScore = 0;
+  std::u16string bestAnswer;
+  std::u16string line;
+  while (reader.next(line)) {
+    if (const auto entry = parseQaEntry(line)) {
+      if (const std::uint64_t score = question.score(entry->question); score > bestScore) {
+        bestScore = score;
+        bestAnswer = entry->answer;
+      }
+    }
+  }
+  if (reader.error()) {
+    reportFileError(console, prefix, file.name, reader.error());
+  } else if (bestScore > 0) {
+    writeLine(console, prefix, bestAnswer);
+  } else {
+    writeNoAnswerReply(console, prefix);
+  }
+}
+
+}  // namespace zor
