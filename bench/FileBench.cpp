@@ -1,41 +1,18 @@
 #include "bench/BenchSupport.h"
-#include "bench/BigTextFile.h"
-#include "interpreter/TextFileReader.h"
+#include "bench/GeneratedFile.h"
 
 #include <benchmark/benchmark.h>
 
 namespace zor::bench {
 namespace {
 
-// What every file command pays at least: reading and decoding the file line
-// by line.
-void BM_ReadAndDecode(benchmark::State& state) {
-  const BigTextFile& file = BigTextFile::get();
-  const auto codePage = systemCodePage();
-  for (auto _ : state) {
-    TextFileReader reader(*codePage);
-    if (reader.open(file.path)) {
-      state.SkipWithError("cannot open the file");
-      break;
-    }
-    std::u16string line;
-    std::size_t characters = 0;
-    std::size_t lines = 0;
-    while (reader.next(line)) {
-      characters += line.size();
-      ++lines;
-    }
-    benchmark::DoNotOptimize(characters);
-    state.counters["lines"] = static_cast<double>(lines);
-  }
-  state.counters["MB"] = static_cast<double>(file.size) / 1e6;
-}
+void BM_ReadAndDecode(benchmark::State& state) { readAndDecode(state, bigTextFile()); }
 BENCHMARK(BM_ReadAndDecode)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // One command line on the big file; `done` is how the log must end.
 void runCommand(benchmark::State& state, std::u16string_view line, std::u16string_view done,
                 bool freshConsole) {
-  const BigTextFile& file = BigTextFile::get();
+  const GeneratedFile& file = bigTextFile();
   const SystemClock clock;
   SilentMediaDevice media;
   const auto codePage = systemCodePage();

@@ -1,6 +1,6 @@
 #include "app/gui/Form1.h"
 #include "bench/BenchSupport.h"
-#include "bench/BigTextFile.h"
+#include "bench/GeneratedFile.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -39,7 +39,7 @@ BENCHMARK(BM_SayThroughWindowWithLogOf)->Arg(1'000)->Arg(1'000'000)->Unit(benchm
 // "load" of the 100 MB, 2,000,000-line file typed into the real window: the
 // command and the view taking in the loaded lines. Once, for it is long.
 void BM_LoadThroughWindow(benchmark::State& state) {
-  const BigTextFile& file = BigTextFile::get();
+  const GeneratedFile& file = bigTextFile();
   const SystemClock clock;
   SilentMediaDevice media;
   const auto codePage = systemCodePage();
