@@ -5,6 +5,10 @@
 #include "interpreter/TextFileReader.h"
 #include "interpreter/TextFileWriter.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <new>
+
 namespace zor {
 
 // The saved file holds the log with the save message as its last line. The
@@ -29,26 +33,47 @@ void saveCommand(Console& console, const Invocation& call) {
   writeLine(console, call.prefix, message);
 }
 
-// The file is read whole before anything is written, so a file that cannot
-// be read leaves only the report in the log.
+// The lines go straight into the log, behind the message and the first frame
+// line; a file that cannot be read to its end takes them all back, so that
+// only the report remains.
 void loadCommand(Console& console, const Invocation& call) {
   const ProgramFile file = programFile(console, call.argument, u".txt");
-  std::u16string body;
-  if (const std::error_code error = readLines(console.services.codePage, file.path, body)) {
+  TextFileReader reader(console.services.codePage);
+  std::error_code error = reader.open(file.path);
+  if (error) {
     reportFileError(console, call.prefix, file.name, error);
     return;
   }
-  const std::u16string reading = u"正在读取" + file.name + u"...";
+  Log& log = console.log;
+  const std::size_t before = log.text().size();
   const std::u16string frame = u"----------------" + file.name + u"----------------";
-  const std::u16string done = file.name + u"读取完成！";
-  // Five lines, each with its CR LF, two of them with the prefix.
-  console.log.reserve(2 * call.prefix.size() + reading.size() + 2 * frame.size() + body.size() +
-                      done.size() + 5 * 2);
-  writeLine(console, call.prefix, reading);
-  writeLine(console, {}, frame);
-  writeLine(console, {}, body);
-  writeLine(console, {}, frame);
-  writeLine(console, call.prefix, done);
+  try {
+    // A line has no more characters than its bytes, its ending included,
+    // unless it ends in a lone CR: the file's size is room enough as a rule.
+    log.reserve(static_cast<std::size_t>(
+        std::min<std::uint64_t>(reader.size(), log.text().max_size() - before)));
+    log.appendLine(call.prefix, u"正在读取" + file.name + u"...");
+    log.appendLine({}, frame);
+    std::u16string line;
+    while (reader.next(line)) {
+      log.append(u"\r\n");
+      log.append(line);
+    }
+    error = reader.error();
+    if (!error) {
+      log.append(u"\r\n");
+      log.appendLine({}, frame);
+      log.appendLine(call.prefix, file.name + u"读取完成！");
+    }
+  } catch (const std::bad_alloc&) {
+    error = std::make_error_code(std::errc::not_enough_memory);
+  }
+  if (error) {
+    log.truncate(before);
+    reportFileError(console, call.prefix, file.name, error);
+    return;
+  }
+  log.caretToEnd();
 }
 
 }  // namespace zor

@@ -27,7 +27,13 @@ class Log {
 
   // Makes room for `extra` more characters, so that a large block and the
   // lines after it land without moving the text more than once.
-  void reserve(std::size_t extra) { text_.reserve(text_.size() + extra); }
+  // Makes room for `extra` more characters. Room grows at least twofold, so
+  // that small appends to a long log never copy it each time.
+  void reserve(std::size_t extra);
+
+  // Takes back what was appended after the log held `size` characters, such
+  // as the lines of a command that then failed.
+  void truncate(std::size_t size);
 
   // Appends prefix + text + CR LF without moving the caret.
   void appendLine(std::u16string_view prefix, std::u16string_view text);

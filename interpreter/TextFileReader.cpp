@@ -82,27 +82,4 @@ bool TextFileReader::next(std::u16string& line) {
   }
 }
 
-std::error_code readLines(const CodePage& codePage, const std::filesystem::path& path,
-                          std::u16string& text) {
-  TextFileReader reader(codePage);
-  if (const std::error_code error = reader.open(path)) {
-    return error;
-  }
-  try {
-    // A line gives no more characters than its bytes, its ending included,
-    // unless it ends in a lone CR: the file's size is room enough as a rule.
-    // Room that is never written costs no memory.
-    const std::size_t room = text.max_size() - text.size();
-    text.reserve(text.size() +
-                 static_cast<std::size_t>(std::min<std::uint64_t>(reader.size(), room)));
-    std::u16string line;
-    while (reader.next(line)) {
-      text.append(u"\r\n").append(line);
-    }
-  } catch (const std::bad_alloc&) {
-    return std::make_error_code(std::errc::not_enough_memory);
-  }
-  return reader.error();
-}
-
 }  // namespace zor

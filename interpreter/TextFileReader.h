@@ -45,9 +45,4 @@ class TextFileReader {
   std::error_code error_;
 };
 
-// Reads every line of a file, adding CR LF and the line to `text` for each.
-// Returns why the file could not be opened or read, or held in memory.
-std::error_code readLines(const CodePage& codePage, const std::filesystem::path& path,
-                          std::u16string& text);
-
 }  // namespace zor

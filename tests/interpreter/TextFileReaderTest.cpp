@@ -90,12 +90,5 @@ TEST_F(TextFileReaderTest, TellsWhyAFileCannotBeOpenedOrRead) {
   EXPECT_EQ(reader.open(directory / "folder.txt"), std::errc::is_a_directory);
 }
 
-TEST_F(TextFileReaderTest, ReadLinesPutsCrLfBeforeEveryLine) {
-  writeBytes(directory / "t.txt", "a\r\n\r\nb");
-  std::u16string text = u"head";
-  EXPECT_FALSE(readLines(*codePage, directory / "t.txt", text));
-  EXPECT_EQ(text, u"head\r\na\r\n\r\nb");
-}
-
 }  // namespace
 }  // namespace zor::test
