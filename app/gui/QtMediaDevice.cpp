@@ -30,11 +30,19 @@ void QtMediaDevice::send(std::u16string_view command) {
   constexpr std::u16string_view kClose = u"close ";
   if (command.starts_with(kPlay)) {
     const std::u16string path(command.substr(kPlay.size()));
-    const QString file = QString::fromStdU16String(path);
-    if (playing_.contains(path) || !QFileInfo(file).isFile()) {
+    if (const auto known = playing_.find(path); known != playing_.end()) {
+      // Still playing: it goes on. Played to its end: it starts again.
+      QMediaPlayer& player = known->second->player;
+      if (player.playbackState() != QMediaPlayer::PlayingState) {
+        player.setPosition(0);
+        player.play();
+      }
       return;
     }
-    playing_.emplace(path, std::make_unique<Playback>(file));
+    const QString file = QString::fromStdU16String(path);
+    if (QFileInfo(file).isFile()) {
+      playing_.emplace(path, std::make_unique<Playback>(file));
+    }
   } else if (command.starts_with(kClose)) {
     playing_.erase(std::u16string(command.substr(kClose.size())));
   }

@@ -9,7 +9,8 @@
 namespace zor {
 
 // Plays files through Qt Multimedia, keyed by the whole text after the
-// command word: "play <path>" starts <path> in the background, "close <path>"
+// command word: "play <path>" starts <path> in the background (a path that
+// still plays goes on; one played to its end starts again), "close <path>"
 // stops it and lets it go. Several paths may play at once. Anything else,
 // a missing or unplayable file included, does nothing and reports nothing.
 class QtMediaDevice final : public MediaDevice {

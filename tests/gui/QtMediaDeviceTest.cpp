@@ -34,6 +34,10 @@ class QtMediaDeviceTest : public ::testing::Test {
                              "/tone.wav' synth 3 sine 440 && lame --quiet '" + dir +
                              "/tone.wav' '" + dir + "/tone.mp3'";
     ASSERT_EQ(std::system(make.c_str()), 0) << make;
+    const std::string shortTone = "sox -q -n -r 44100 -c 1 -b 16 '" + dir +
+                                  "/short.wav' synth 0.4 sine 440 && lame --quiet '" + dir +
+                                  "/short.wav' '" + dir + "/short.mp3'";
+    ASSERT_EQ(std::system(shortTone.c_str()), 0) << shortTone;
     fs::copy_file(directory_ / "tone.mp3", directory_ / "two words.mp3");
     std::ofstream(directory_ / "text.mp3") << "not a sound\r\n";
   }
@@ -87,6 +91,26 @@ TEST_F(QtMediaDeviceTest, WhatCannotPlayDoesNothing) {
   EXPECT_LE(device.positionMs(path("text.mp3")), 0);
   device.send(u"close " + path("text.mp3"));
   EXPECT_EQ(device.positionMs(path("text.mp3")), -1);
+}
+
+TEST_F(QtMediaDeviceTest, PlayGoesOnWhilePlayingAndStartsAgainAfterTheEnd) {
+  const std::u16string tone = path("tone.mp3");
+  device.send(u"play " + tone);
+  EXPECT_TRUE(advances(tone));
+  device.send(u"play " + tone);
+  EXPECT_GT(device.positionMs(tone), 300);
+
+  const std::u16string once = path("short.mp3");
+  device.send(u"play " + once);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return device.positionMs(once) >= 350; }, 20000));
+  QTest::qWait(500);
+  device.send(u"play " + once);
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] {
+        const long long at = device.positionMs(once);
+        return at > 0 && at < 300;
+      },
+      5000));
 }
 
 // pm in the window plays the file from the program directory; closing the
