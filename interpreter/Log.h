@@ -25,8 +25,6 @@ class Log {
 
   void append(std::u16string_view block) { text_.append(block); }
 
-  // Makes room for `extra` more characters, so that a large block and the
-  // lines after it land without moving the text more than once.
   // Makes room for `extra` more characters. Room grows at least twofold, so
   // that small appends to a long log never copy it each time.
   void reserve(std::size_t extra);

@@ -28,7 +28,21 @@ void paint(QWidget* box, const BoxColours& colours) {
   QPalette palette = box->palette();
   palette.setColor(QPalette::Base, paintedColour(colours.background));
   palette.setColor(QPalette::Text, paintedColour(colours.text));
-  box->setPalette(palette);
+  if (palette != box->palette()) {
+    box->setPalette(palette);
+  }
+}
+
+// The caption as the title bar shows it. Qt reads "[*]" as the mark of an
+// unsaved window, and writes "[*][*]" for a literal one; it shows the
+// program's name for an empty title, so an empty caption is shown as a
+// zero-width space.
+QString shownCaption(const std::u16string& caption) {
+  if (caption.empty()) {
+    return QStringLiteral("\u200B");
+  }
+  return QString::fromStdU16String(caption).replace(QStringLiteral("[*]"),
+                                                    QStringLiteral("[*][*]"));
 }
 
 }  // namespace
@@ -77,11 +91,26 @@ void Form1::render() {
   if (text2_->text() != input) {
     text2_->setText(input);
   }
-  setWindowTitle(QString::fromStdU16String(console_.window.caption));
-  paint(text1_, console_.window.text1);
-  paint(text2_, console_.window.text2);
+  const QString caption = shownCaption(console_.window.caption);
+  if (windowTitle() != caption) {
+    setWindowTitle(caption);
+  }
+  paintBoxes();
   if (!console_.window.visible) {
     hide();
+  }
+}
+
+// System colours are looked up again when the system's colours change.
+void Form1::paintBoxes() {
+  paint(text1_, console_.window.text1);
+  paint(text2_, console_.window.text2);
+}
+
+void Form1::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ApplicationPaletteChange) {
+    paintBoxes();
   }
 }
 

@@ -26,6 +26,7 @@ class Form1 final : public QWidget {
   void stopRequested();
 
  protected:
+  void changeEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -33,6 +34,7 @@ class Form1 final : public QWidget {
   void keyPress(char16_t keyCode);
   void formResize();
   void render();
+  void paintBoxes();
 
   Console console_;
   QGroupBox* frame2_;

@@ -54,6 +54,9 @@ LogView::LogView(QWidget* parent) : QPlainTextEdit(parent) {
 
 void LogView::mirror(const Log& log) {
   const std::u16string& text = log.text();
+  if (log.generation() == generation_ && text.size() == shown_ && log.caret() == caret_) {
+    return;
+  }
   if (log.generation() != generation_ || text.size() < shown_) {
     setPlainText(displayText(text, 0));
     generation_ = log.generation();
@@ -67,10 +70,11 @@ void LogView::mirror(const Log& log) {
     end.insertText(displayText(text, from));
   }
   shown_ = text.size();
+  caret_ = log.caret();
 
   QTextCursor caret = textCursor();
   const int end = document()->characterCount() - 1;
-  caret.setPosition(viewPosition(text, log.caret(), end));
+  caret.setPosition(viewPosition(text, caret_, end));
   setTextCursor(caret);
   ensureCursorVisible();
 }

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -85,6 +86,28 @@ TEST_F(Form1Test, ClearTopTitleAndHideShowInTheWindow) {
   type(QStringLiteral("hide"));
   EXPECT_FALSE(form.isVisible());
   EXPECT_TRUE(text1->toPlainText().endsWith(QStringLiteral("[09:05:07]隐藏窗口...\n")));
+}
+
+TEST_F(Form1Test, TheTitleBarShowsTheCaptionAsTyped) {
+  type(QStringLiteral("title a[*]b"));
+  EXPECT_EQ(form.windowHandle()->title(), QStringLiteral("a[*]b"));
+  type(QStringLiteral("title "));
+  // Empty, but not so empty that the platform puts the program's name there.
+  QString shown = form.windowHandle()->title();
+  EXPECT_FALSE(shown.isEmpty());
+  EXPECT_TRUE(shown.remove(QChar(0x200B)).isEmpty());
+}
+
+TEST_F(Form1Test, TypingLeavesTheLogWhereTheUserPutIt) {
+  QTextCursor cursor = text1->textCursor();
+  cursor.setPosition(3);
+  cursor.setPosition(8, QTextCursor::KeepAnchor);
+  text1->setTextCursor(cursor);
+  QTest::keyClicks(text2, QStringLiteral("say x"));
+  EXPECT_EQ(text1->textCursor().selectionStart(), 3);
+  EXPECT_EQ(text1->textCursor().selectionEnd(), 8);
+  QTest::keyClick(text2, Qt::Key_Return);
+  EXPECT_EQ(text1->textCursor().position(), text1->document()->characterCount() - 1);
 }
 
 TEST_F(Form1Test, StopIsSignalledAndCloseUnloads) {
