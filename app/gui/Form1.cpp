@@ -119,6 +119,13 @@ void Form1::resizeEvent(QResizeEvent* event) {
   formResize();
 }
 
+// The title bar and borders are known only once the window manager has
+// framed the window, which moves it without resizing it.
+void Form1::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  formResize();
+}
+
 // The layout follows the window's outer size; a minimised window keeps it.
 void Form1::formResize() {
   if (isMinimized()) {
