@@ -3,7 +3,7 @@ add_library(zor_options INTERFACE)
 
 target_compile_options(zor_options INTERFACE
   -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
-  -Wnon-virtual-dtor -Wold-style-cast -Woverloaded-virtual -Wnull-dereference)
+  -Wnon-virtual-dtor -Wold-style-cast -Woverloaded-virtual)
 if(ZOR_WARNINGS_AS_ERRORS)
   target_compile_options(zor_options INTERFACE -Werror)
 endif()
