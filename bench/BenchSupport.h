@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Commands.h"
+#include "app/ConsoleCommands.h"
 #include "app/Form.h"
 #include "interpreter/KeyPress.h"
 #include "platform/Clock.h"
@@ -21,7 +21,7 @@ inline const std::u16string kLine = u"[12:34:56]The quick brown fox 跳过了懒
 
 inline void enter(Console& console, std::u16string_view line) {
   console.input = std::u16string(line);
-  text2KeyPress(console, commands(), kEnter);
+  text2KeyPress(console, consoleCommands(), kEnter);
 }
 
 }  // namespace zor::bench

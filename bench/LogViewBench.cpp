@@ -1,4 +1,4 @@
-#include "app/gui/Form1.h"
+#include "app/qt/Form1.h"
 #include "bench/BenchSupport.h"
 #include "bench/GeneratedFile.h"
 

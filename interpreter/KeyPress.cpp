@@ -19,7 +19,7 @@ bool onlyBlanks(std::u16string_view text) {
 
 }  // namespace
 
-void text2KeyPress(Console& console, const Interpreter& interpreter, char16_t keyCode) {
+void text2KeyPress(Console& console, const CommandSet& commands, char16_t keyCode) {
   const std::u16string prefix = linePrefix(console);
   if (keyCode != kEnter || onlyBlanks(console.input)) {
     return;
@@ -27,11 +27,11 @@ void text2KeyPress(Console& console, const Interpreter& interpreter, char16_t ke
   writeLine(console, prefix, u">>>" + console.input);
   const std::u16string line = std::exchange(console.input, std::u16string());
   if (console.vars.aii == u"0") {
-    if (!runCommandTable(console, interpreter.table, line, prefix)) {
+    if (!runCommandTable(console, commands.table, line, prefix)) {
       writeLine(console, prefix, kUnrecognised);
     }
   } else {
-    interpreter.ai(console, line);
+    commands.ai(console, line);
   }
 }
 

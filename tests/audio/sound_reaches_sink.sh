@@ -2,7 +2,7 @@
 # Proves that playback sends samples to a real sound server: starts a private
 # PulseAudio server with a null sink, records the sink's monitor while the
 # media back-end plays a tone, and checks that the recording is not silent.
-# Usage: sound_reaches_sink.sh path/to/zor_gui_tests
+# Usage: sound_reaches_sink.sh path/to/zor_qt_tests
 set -eu
 tests=$1
 work=$(mktemp -d)

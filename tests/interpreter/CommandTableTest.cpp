@@ -1,4 +1,4 @@
-#include "app/Commands.h"
+#include "app/ConsoleCommands.h"
 #include "interpreter/CommandTable.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +38,7 @@ TEST(MatchRowTest, AlternativeKeywordsAreExactAndCaseSensitive) {
 
 // Every keyword of the console's table reaches its own row and no other.
 TEST(CommandTableTest, EachKeywordMatchesExactlyOneRow) {
-  const auto table = commands().table;
+  const auto table = consoleCommands().table;
   for (std::size_t i = 0; i < table.size(); ++i) {
     for (const std::u16string_view keyword : table[i].keywords) {
       if (keyword.empty()) {

@@ -10,12 +10,12 @@ constexpr std::u16string_view kUnrecognised = u"无法识别的命令！请仔�
 TEST_F(KeyPressTest, BlankOnlyLinesAndOtherKeysLeaveEverythingAlone) {
   for (const std::u16string_view line : {u"", u" ", u"   "}) {
     console.input = std::u16string(line);
-    text2KeyPress(console, commands(), kEnter);
+    text2KeyPress(console, consoleCommands(), kEnter);
     EXPECT_EQ(console.input, line);
   }
   console.input = u"say hi";
-  text2KeyPress(console, commands(), u'x');
-  text2KeyPress(console, commands(), u'\n');
+  text2KeyPress(console, consoleCommands(), u'x');
+  text2KeyPress(console, consoleCommands(), u'\n');
   EXPECT_EQ(console.input, u"say hi");
   EXPECT_EQ(fresh(), u"");
 }
@@ -56,11 +56,11 @@ TEST_F(KeyPressTest, TimeDisplayOffLeavesThePrefixOut) {
 
 TEST_F(KeyPressTest, InAiModeTheLineGoesToTheAiProcedureOnly) {
   static std::u16string asked;
-  const Interpreter interpreter{commands().table,
-                                [](Console&, std::u16string_view question) { asked = question; }};
+  const CommandSet commands{consoleCommands().table,
+                            [](Console&, std::u16string_view question) { asked = question; }};
   console.vars.aii = u"1";
   console.input = u" say x ";
-  text2KeyPress(console, interpreter, kEnter);
+  text2KeyPress(console, commands, kEnter);
   EXPECT_EQ(asked, u" say x ");
   EXPECT_EQ(console.input, u"");
   EXPECT_EQ(fresh(), std::u16string(P) + u">>> say x \r\n");

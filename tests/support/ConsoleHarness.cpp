@@ -34,7 +34,7 @@ ConsoleTest::~ConsoleTest() {
 
 void ConsoleTest::enter(std::u16string_view line) {
   console.input = std::u16string(line);
-  text2KeyPress(console, commands(), kEnter);
+  text2KeyPress(console, consoleCommands(), kEnter);
 }
 
 std::u16string ConsoleTest::fresh() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Commands.h"
+#include "app/ConsoleCommands.h"
 #include "app/Form.h"
 #include "interpreter/KeyPress.h"
 #include "platform/CodePage.h"

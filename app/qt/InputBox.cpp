@@ -1,4 +1,4 @@
-#include "app/gui/InputBox.h"
+#include "app/qt/InputBox.h"
 
 #include <QKeyEvent>
 

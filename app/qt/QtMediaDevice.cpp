@@ -1,4 +1,4 @@
-#include "app/gui/QtMediaDevice.h"
+#include "app/qt/QtMediaDevice.h"
 
 #include <QAudioOutput>
 #include <QFileInfo>

@@ -1,11 +1,12 @@
-#include "app/gui/Form1.h"
+#include "app/qt/Form1.h"
 
-#include "app/Commands.h"
+#include "app/ConsoleCommands.h"
 #include "app/Form.h"
 #include "app/Layout.h"
-#include "app/gui/Colours.h"
-#include "app/gui/InputBox.h"
-#include "app/gui/LogView.h"
+#include "app/qt/Colours.h"
+#include "app/qt/InputBox.h"
+#include "app/qt/LogView.h"
+#include "interpreter/KeyPress.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -78,7 +79,7 @@ Form1::Form1(Services services) : console_(std::move(services)) {
 
 void Form1::keyPress(char16_t keyCode) {
   console_.input = text2_->text().toStdU16String();
-  text2KeyPress(console_, commands(), keyCode);
+  text2KeyPress(console_, consoleCommands(), keyCode);
   render();
   if (console_.window.stopRequested) {
     emit stopRequested();

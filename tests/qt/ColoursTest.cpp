@@ -1,4 +1,4 @@
-#include "app/gui/Colours.h"
+#include "app/qt/Colours.h"
 
 #include <gtest/gtest.h>
 

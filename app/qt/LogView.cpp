@@ -1,4 +1,4 @@
-#include "app/gui/LogView.h"
+#include "app/qt/LogView.h"
 
 #include <QScrollBar>
 #include <QTextCursor>

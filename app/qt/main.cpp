@@ -1,5 +1,5 @@
-#include "app/gui/Form1.h"
-#include "app/gui/QtMediaDevice.h"
+#include "app/qt/Form1.h"
+#include "app/qt/QtMediaDevice.h"
 #include "platform/Clock.h"
 #include "platform/CodePage.h"
 #include "platform/ProgramDirectory.h"

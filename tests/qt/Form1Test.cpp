@@ -1,5 +1,5 @@
-#include "app/gui/Colours.h"
-#include "app/gui/Form1.h"
+#include "app/qt/Colours.h"
+#include "app/qt/Form1.h"
 #include "platform/CodePage.h"
 #include "tests/support/Fakes.h"
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "interpreter/KeyPress.h"
+#include "interpreter/CommandSet.h"
 
 namespace zor {
 
 // The console's command table, in the order its rows are tested, and the
 // procedure that answers lines in AI mode.
-const Interpreter& commands();
+const CommandSet& consoleCommands();
 
 }  // namespace zor

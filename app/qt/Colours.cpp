@@ -1,4 +1,4 @@
-#include "app/gui/Colours.h"
+#include "app/qt/Colours.h"
 
 #ifdef _WIN32
 #include <windows.h>

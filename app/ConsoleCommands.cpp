@@ -1,4 +1,4 @@
-#include "app/Commands.h"
+#include "app/ConsoleCommands.h"
 
 #include "ai/Ai.h"
 #include "interpreter/DecorationCommands.h"
@@ -53,9 +53,9 @@ constexpr CommandRow kCommandTable[] = {
 
 }  // namespace
 
-const Interpreter& commands() {
-  static const Interpreter interpreter{kCommandTable, AI};
-  return interpreter;
+const CommandSet& consoleCommands() {
+  static const CommandSet commands{kCommandTable, AI};
+  return commands;
 }
 
 }  // namespace zor
