@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake --preset release >/dev/null
 cmake --build --preset release --target zor
-exec build/release/app/zor
+exec build/release/app/qt/zor
