@@ -1,12 +1,12 @@
 #include "app/qt/Form1.h"
 
-#include "app/ConsoleCommands.h"
+#include "app/Colours.h"
 #include "app/Form.h"
+#include "app/KeyHandler.h"
 #include "app/Layout.h"
-#include "app/qt/Colours.h"
+#include "app/Twips.h"
 #include "app/qt/InputBox.h"
 #include "app/qt/LogView.h"
-#include "interpreter/KeyPress.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -17,18 +17,20 @@ namespace zor {
 
 namespace {
 
-int toPixels(int twips, double dpi) { return qRound(twips * dpi / 1440.0); }
-int toTwips(int pixels, double dpi) { return qRound(pixels * 1440.0 / dpi); }
+QRect pixelRect(const Rect& twips, double dpiX, double dpiY) {
+  const Rect r = toPixels(twips, dpiX, dpiY);
+  return QRect(r.left, r.top, r.width, r.height);
+}
 
-QRect toPixels(const Rect& r, double dpiX, double dpiY) {
-  return QRect(toPixels(r.left, dpiX), toPixels(r.top, dpiY), toPixels(r.width, dpiX),
-               toPixels(r.height, dpiY));
+QColor toQColor(ColourRef value) {
+  return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+                static_cast<int>((value >> 16) & 0xFF));
 }
 
 void paint(QWidget* box, const BoxColours& colours) {
   QPalette palette = box->palette();
-  palette.setColor(QPalette::Base, paintedColour(colours.background));
-  palette.setColor(QPalette::Text, paintedColour(colours.text));
+  palette.setColor(QPalette::Base, toQColor(paintedColour(colours.background)));
+  palette.setColor(QPalette::Text, toQColor(paintedColour(colours.text)));
   if (palette != box->palette()) {
     box->setPalette(palette);
   }
@@ -65,7 +67,7 @@ Form1::Form1(Services services) : console_(std::move(services)) {
 
   const double dpiX = logicalDpiX();
   const double dpiY = logicalDpiY();
-  const auto place = [&](QWidget* w, const Rect& r) { w->setGeometry(toPixels(r, dpiX, dpiY)); };
+  const auto place = [&](QWidget* w, const Rect& r) { w->setGeometry(pixelRect(r, dpiX, dpiY)); };
   place(frame1_, kDesignLayout.frame1);
   place(text1_, kDesignLayout.text1);
   place(frame2_, kDesignLayout.frame2);
@@ -79,7 +81,7 @@ Form1::Form1(Services services) : console_(std::move(services)) {
 
 void Form1::keyPress(char16_t keyCode) {
   console_.input = text2_->text().toStdU16String();
-  text2KeyPress(console_, consoleCommands(), keyCode);
+  handleKey(console_, keyCode);
   render();
   if (console_.window.stopRequested) {
     emit stopRequested();
@@ -137,10 +139,10 @@ void Form1::formResize() {
   const QSize outer = frameGeometry().size();
   const FormLayout layout =
       layoutForOuterSize(toTwips(outer.width(), dpiX), toTwips(outer.height(), dpiY));
-  frame1_->setGeometry(toPixels(layout.frame1, dpiX, dpiY));
-  text1_->setGeometry(toPixels(layout.text1, dpiX, dpiY));
-  frame2_->setGeometry(toPixels(layout.frame2, dpiX, dpiY));
-  text2_->setGeometry(toPixels(layout.text2, dpiX, dpiY));
+  frame1_->setGeometry(pixelRect(layout.frame1, dpiX, dpiY));
+  text1_->setGeometry(pixelRect(layout.text1, dpiX, dpiY));
+  frame2_->setGeometry(pixelRect(layout.frame2, dpiX, dpiY));
+  text2_->setGeometry(pixelRect(layout.text2, dpiX, dpiY));
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -1,4 +1,4 @@
-#include "app/qt/Colours.h"
+#include "app/Colours.h"
 #include "app/qt/Form1.h"
 #include "platform/CodePage.h"
 #include "tests/support/Fakes.h"
@@ -157,7 +157,9 @@ TEST_F(Form1Test, BlackmodeRecoloursTheTwoTextBoxesOnly) {
   const auto* frame1 = form.findChild<QGroupBox*>("Frame1");
   const auto* frame2 = form.findChild<QGroupBox*>("Frame2");
   const QPalette framePalettes[] = {form.palette(), frame1->palette(), frame2->palette()};
-  const QColor desktop = paintedColour(kDesktopColour);
+  const ColourRef d = paintedColour(kDesktopColour);
+  const QColor desktop(static_cast<int>(d & 0xFF), static_cast<int>((d >> 8) & 0xFF),
+                       static_cast<int>((d >> 16) & 0xFF));
   ASSERT_TRUE(painted(text1, text2, Qt::white, Qt::black));
 
   QString log = text1->toPlainText();

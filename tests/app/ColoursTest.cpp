@@ -1,4 +1,4 @@
-#include "app/qt/Colours.h"
+#include "app/Colours.h"
 
 #include <gtest/gtest.h>
 
@@ -8,18 +8,18 @@ namespace zor {
 namespace {
 
 // Relative luminance as the web content accessibility guidelines define it.
-double luminance(const QColor& c) {
-  const auto channel = [](int value) {
-    const double v = value / 255.0;
+double luminance(ColourRef c) {
+  const auto channel = [](ColourRef value) {
+    const double v = static_cast<double>(value & 0xFF) / 255.0;
     return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
   };
-  return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+  return 0.2126 * channel(c) + 0.7152 * channel(c >> 8) + 0.0722 * channel(c >> 16);
 }
 
-TEST(ColoursTest, PlainColoursAreRedGreenBlueFromTheLowByteUp) {
-  EXPECT_EQ(paintedColour(kWhite), QColor(Qt::white));
-  EXPECT_EQ(paintedColour(kBlack), QColor(Qt::black));
-  EXPECT_EQ(paintedColour(0x00332211), QColor(0x11, 0x22, 0x33));
+TEST(ColoursTest, PlainColoursArePaintedAsStored) {
+  EXPECT_EQ(paintedColour(kWhite), kWhite);
+  EXPECT_EQ(paintedColour(kBlack), kBlack);
+  EXPECT_EQ(paintedColour(0x00332211), 0x00332211u);
 }
 
 #ifndef _WIN32
@@ -29,7 +29,7 @@ TEST(ColoursTest, TheDesktopColourIsDarkEnoughForWhiteText) {
   const double background = luminance(paintedColour(kDesktopColour));
   const double contrast = (luminance(paintedColour(kWhite)) + 0.05) / (background + 0.05);
   EXPECT_GE(contrast, 4.5);
-  EXPECT_EQ(paintedColour(kDesktopColour), QColor(0x3A, 0x6E, 0xA5));
+  EXPECT_EQ(paintedColour(kDesktopColour), 0x00A56E3Au);
 }
 #endif
 

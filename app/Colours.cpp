@@ -1,4 +1,4 @@
-#include "app/qt/Colours.h"
+#include "app/Colours.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -9,11 +9,6 @@ namespace zor {
 namespace {
 
 constexpr ColourRef kSystemColourBit = 0x80000000;
-
-QColor fromColourRef(ColourRef value) {
-  return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
-                static_cast<int>((value >> 16) & 0xFF));
-}
 
 ColourRef systemColour(ColourRef number) {
 #ifdef _WIN32
@@ -28,11 +23,11 @@ ColourRef systemColour(ColourRef number) {
 
 }  // namespace
 
-QColor paintedColour(ColourRef reference) {
+ColourRef paintedColour(ColourRef reference) {
   if (reference & kSystemColourBit) {
-    return fromColourRef(systemColour(reference & 0xFF));
+    return systemColour(reference & 0xFF);
   }
-  return fromColourRef(reference);
+  return reference;
 }
 
 }  // namespace zor

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "interpreter/Console.h"
+
+namespace zor {
+
+// What every front-end calls for a character key typed into the input box:
+// the key handler run against the console's command set.
+void handleKey(Console& console, char16_t keyCode);
+
+}  // namespace zor
