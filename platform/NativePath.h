@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace zor {
@@ -16,5 +17,8 @@ inline constexpr std::u16string_view kPathSeparator = u"/";
 // A path spelt in UTF-16 as the system wants it: UTF-16 on Windows, UTF-8
 // elsewhere (a lone surrogate becomes U+FFFD).
 std::filesystem::path nativePath(std::u16string_view text);
+
+// The other way round: a path as the console shows it.
+std::u16string pathText(const std::filesystem::path& path);
 
 }  // namespace zor

@@ -2,6 +2,8 @@
 #include "app/qt/QtMediaDevice.h"
 #include "platform/Clock.h"
 #include "platform/CodePage.h"
+#include "platform/FilesDirectory.h"
+#include "platform/NativePath.h"
 #include "platform/ProgramDirectory.h"
 
 #ifdef _WIN32
@@ -25,7 +27,10 @@ int main(int argc, char* argv[]) {
   // Created with the window and released after its unload step.
   zor::QtMediaDevice media;
 #endif
-  zor::Form1 form(zor::Services{clock, media, *codePage, zor::programDirectory()});
+  // The console sees the files directory as its program directory.
+  const auto files =
+      zor::filesDirectory(zor::nativePath(zor::programDirectory()), zor::systemEnvironment());
+  zor::Form1 form(zor::Services{clock, media, *codePage, zor::pathText(files)});
   QObject::connect(&form, &zor::Form1::stopRequested, [] { std::_Exit(0); });
   form.show();
   return QApplication::exec();

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+namespace zor {
+
+// Looks one variable up in the environment: nothing when it is unset or
+// empty.
+using Environment = std::function<std::optional<std::filesystem::path>(const char* name)>;
+
+// The environment of this process.
+Environment systemEnvironment();
+
+// The directory that holds the console's files, chosen once at start-up:
+// - ZOR_HOME, when it is set (made when missing);
+// - else the program directory, when the user may write into it: a program
+//   unpacked into a folder of the user's own keeps its files beside it;
+// - else the folder ZOR in the user's documents folder, made when missing.
+//   The documents folder follows the XDG user-dirs rule (XDG_DOCUMENTS_DIR
+//   in $XDG_CONFIG_HOME/user-dirs.dirs, else ~/Documents); on Windows it is
+//   the Documents known folder.
+// The result has no trailing separator. A folder that cannot be made is
+// still returned: every file command then reports its own failure.
+std::filesystem::path filesDirectory(const std::filesystem::path& programDirectory,
+                                     const Environment& environment);
+
+}  // namespace zor
