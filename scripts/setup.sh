@@ -19,6 +19,11 @@ packages=(
   xvfb xauth x11-utils
   # making test MP3s and proving sound reaches a real sink
   sox lame pulseaudio pulseaudio-utils
+  # the Debian package: icons drawn from the SVG, dependencies found by
+  # dpkg-shlibdeps, checked as a distribution would, run and typed into
+  dpkg-dev librsvg2-bin lintian desktop-file-utils appstream man-db xdotool
+  # the screenshots: Chinese text through the clipboard, the window grabbed
+  xclip imagemagick
 )
 
 missing=()

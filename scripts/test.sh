@@ -18,3 +18,11 @@ for preset in debug asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset" --timeout 300
 done
+
+# The Debian package from the release build, installed into a fresh root and
+# started as a normal user.
+echo "== package =="
+cmake --preset release
+cmake --build --preset release --target zor
+cpack --preset deb
+bash tests/package/installed_package.sh build/release/zor_2.0.0_amd64.deb

@@ -16,6 +16,8 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // Lets the desktop match the window with the installed launcher and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.dezeza.ZorConsole"));
   // Hiding the window leaves the program running; only closing it ends it.
   QApplication::setQuitOnLastWindowClosed(false);
 
