@@ -11,7 +11,10 @@ exec xvfb-run --auto-servernum --server-args='-screen 0 1024x768x24' bash -c '
   found=
   for _ in $(seq 1 100); do
     for id in $(xwininfo -root -children 2>/dev/null | awk "/^ +0x/ {print \$1}"); do
-      if xprop -id "$id" _NET_WM_NAME 2>/dev/null | grep -qF "\"$caption\""; then found=$id; fi
+      # Outside a UTF-8 locale xprop shows the caption as escaped bytes.
+      if LC_ALL=C.UTF-8 xprop -id "$id" _NET_WM_NAME 2>/dev/null | grep -qF "\"$caption\""; then
+        found=$id
+      fi
     done
     [ -n "$found" ] && break
     sleep 0.1
