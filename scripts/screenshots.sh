@@ -55,6 +55,8 @@ xvfb-run --auto-servernum --server-args='-screen 0 1280x1024x24' bash -c '
     typed "help"
   }
   dark() {
+    # The banner names a temporary folder; it is not worth showing.
+    typed "clear"
     typed "bm"
     pasted "say 你好，世界！"
     typed "AI on"
