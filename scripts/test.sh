@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite twice: in a
 # plain debug build and in a build with AddressSanitizer and
-# UndefinedBehaviorSanitizer. Needs no display.
+# UndefinedBehaviorSanitizer; then runs each fuzz target for a short fixed
+# time. Needs no display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,3 +19,8 @@ for preset in debug asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset" --timeout 300
 done
+
+echo "== fuzz build =="
+cmake --preset fuzz
+cmake --build --preset fuzz
+ctest --preset fuzz --timeout 120
