@@ -13,6 +13,7 @@
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
+  zor::QtMediaDevice::chooseBackend();
   QApplication app(argc, argv);
   // Hiding the window leaves the program running; only closing it ends it.
   QApplication::setQuitOnLastWindowClosed(false);
