@@ -25,18 +25,19 @@ inline const CodePage& codePage() {
 }
 
 // An empty directory of the run's own, emptied again for every input and
-// removed when the run ends.
+// removed when the run ends. The path is never destroyed, so that it is
+// still there for the removal at exit.
 inline const std::filesystem::path& programDirectory() {
-  static const std::filesystem::path directory = [] {
+  static const auto* const directory = [] {
     std::string name = (std::filesystem::temp_directory_path() / "zor-fuzz-XXXXXX").string();
     check(mkdtemp(name.data()) != nullptr, "a temporary directory");
     std::atexit([] {
       std::error_code ignored;
       std::filesystem::remove_all(programDirectory(), ignored);
     });
-    return std::filesystem::path(name);
+    return new std::filesystem::path(name);
   }();
-  return directory;
+  return *directory;
 }
 
 inline void emptyProgramDirectory() {
