@@ -12,12 +12,11 @@ namespace zor {
 
 namespace {
 
-void writeNoAnswerReply(Console& console, std::u16string_view prefix) {
-  console.log.appendLine(prefix, u"没有相似问题的答案...");
-  console.log.appendLine(prefix, u"你可以在程序同目录下的ZOR-AI-QA.txt中加入问题和答案");
-  console.log.appendLine(prefix, u"每一行的格式为 问题###答案###未知用途的数字 ");
-  console.log.caretToEnd();
-}
+constexpr std::u16string_view kNoAnswerReply[] = {
+    u"没有相似问题的答案...",
+    u"你可以在程序同目录下的ZOR-AI-QA.txt中加入问题和答案",
+    u"每一行的格式为 问题###答案###未知用途的数字 ",
+};
 
 }  // namespace
 
@@ -54,7 +53,7 @@ void AI(Console& console, std::u16string_view x) {
   } else if (bestScore > 0) {
     writeLine(console, prefix, bestAnswer);
   } else {
-    writeNoAnswerReply(console, prefix);
+    writeLines(console, prefix, kNoAnswerReply);
   }
 }
 

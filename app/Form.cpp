@@ -2,6 +2,10 @@
 
 #include "interpreter/Output.h"
 
+#include <array>
+#include <string>
+#include <string_view>
+
 namespace zor {
 
 void formLoad(Console& console) {
@@ -16,14 +20,14 @@ void formLoad(Console& console) {
   const std::u16string prefix = linePrefix(console);
   // The first line replaces the log and reads the clock again for itself.
   console.log.replace(timePrefix(console.services.clock) + u"Welcome to use ZOR_Command!\r\n");
-  Log& log = console.log;
-  log.appendLine(prefix, u"欢迎使用ZOR命令符！");
-  log.appendLine(prefix, u"The version of this command is " + vars.vs);
-  log.appendLine(prefix, u"此命令符的版本为 " + vars.vs);
-  log.appendLine(prefix, u"Type help/? to get help!");
-  log.appendLine(prefix, u"输入help/?获取帮助！");
-  log.appendLine(prefix, u"程序路径Run at " + console.services.programDirectory);
-  log.caretToEnd();
+  const std::u16string version = u"The version of this command is " + vars.vs;
+  const std::u16string versionZh = u"此命令符的版本为 " + vars.vs;
+  const std::u16string runAt = u"程序路径Run at " + console.services.programDirectory;
+  const std::array<std::u16string_view, 6> banner = {
+      u"欢迎使用ZOR命令符！",  version, versionZh, u"Type help/? to get help!",
+      u"输入help/?获取帮助！", runAt,
+  };
+  writeLines(console, prefix, banner);
 }
 
 void formUnload(Console& console) { console.services.media.send(u"close " + console.vars.am); }

@@ -28,7 +28,14 @@ std::u16string linePrefix(const Console& console) {
 }
 
 void writeLine(Console& console, std::u16string_view prefix, std::u16string_view text) {
-  console.log.appendLine(prefix, text);
+  writeLines(console, prefix, std::span(&text, 1));
+}
+
+void writeLines(Console& console, std::u16string_view prefix,
+                std::span<const std::u16string_view> lines) {
+  for (const std::u16string_view line : lines) {
+    console.log.appendLine(prefix, line);
+  }
   console.log.caretToEnd();
 }
 

@@ -2,6 +2,7 @@
 
 #include "interpreter/Console.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -17,5 +18,9 @@ std::u16string linePrefix(const Console& console);
 // One output line: prefix + text + CR LF at the end of the log, then the
 // caret to the end.
 void writeLine(Console& console, std::u16string_view prefix, std::u16string_view text);
+
+// Several output lines with the same prefix, then the caret to the end once.
+void writeLines(Console& console, std::u16string_view prefix,
+                std::span<const std::u16string_view> lines);
 
 }  // namespace zor

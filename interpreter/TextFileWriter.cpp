@@ -1,5 +1,7 @@
 #include "interpreter/TextFileWriter.h"
 
+#include "platform/Surrogates.h"
+
 #include <algorithm>
 #include <random>
 
@@ -20,8 +22,6 @@ std::filesystem::path temporaryName(const std::filesystem::path& target) {
   name += ".tmp";
   return target.parent_path() / name;
 }
-
-bool isHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 
 }  // namespace
 

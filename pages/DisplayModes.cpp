@@ -30,8 +30,4 @@ void timehide(Console& console) {
   }
 }
 
-void blackmodeCommand(Console& console, const Invocation&) { blackmode(console); }
-
-void timehideCommand(Console& console, const Invocation&) { timehide(console); }
-
 }  // namespace zor

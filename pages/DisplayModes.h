@@ -1,6 +1,6 @@
 #pragma once
 
-#include "interpreter/CommandTable.h"
+#include "interpreter/Console.h"
 
 namespace zor {
 
@@ -12,8 +12,5 @@ void blackmode(Console& console);
 // Switches the time display and says so in the log. The message that turns
 // it off never shows the time; the one that turns it on always does.
 void timehide(Console& console);
-
-void blackmodeCommand(Console& console, const Invocation& call);
-void timehideCommand(Console& console, const Invocation& call);
 
 }  // namespace zor

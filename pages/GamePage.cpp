@@ -1,5 +1,6 @@
-#include "pages/PageWriter.h"
 #include "pages/Pages.h"
+
+#include "interpreter/Output.h"
 #include "pages/RightsNotice.h"
 
 #include <array>
@@ -30,8 +31,6 @@ constexpr std::array<std::u16string_view, 15> kGamePage = {
 
 }  // namespace
 
-void minecraft(Console& console) { writePage(console, kGamePage); }
-
-void minecraftCommand(Console& console, const Invocation&) { minecraft(console); }
+void minecraft(Console& console) { writeLines(console, linePrefix(console), kGamePage); }
 
 }  // namespace zor

@@ -1,5 +1,6 @@
-#include "pages/PageWriter.h"
 #include "pages/Pages.h"
+
+#include "interpreter/Output.h"
 
 #include <array>
 #include <string_view>
@@ -37,8 +38,6 @@ constexpr std::array<std::u16string_view, 22> kHelpPage = {
 
 }  // namespace
 
-void help(Console& console) { writePage(console, kHelpPage); }
-
-void helpCommand(Console& console, const Invocation&) { help(console); }
+void help(Console& console) { writeLines(console, linePrefix(console), kHelpPage); }
 
 }  // namespace zor

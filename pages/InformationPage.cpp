@@ -1,5 +1,6 @@
-#include "pages/PageWriter.h"
 #include "pages/Pages.h"
+
+#include "interpreter/Output.h"
 #include "pages/RightsNotice.h"
 
 #include <array>
@@ -39,9 +40,7 @@ void information(Console& console) {
       kRightsNotice,
       u"----------information end-----------",
   };
-  writePage(console, page);
+  writeLines(console, linePrefix(console), page);
 }
-
-void informationCommand(Console& console, const Invocation&) { information(console); }
 
 }  // namespace zor

@@ -1,17 +1,13 @@
 #pragma once
 
-#include "interpreter/CommandTable.h"
+#include "interpreter/Console.h"
 
 namespace zor {
 
-// The fixed pages, each appended to the log whole.
+// The fixed pages, each appended to the log whole. The time prefix is taken
+// once, so every line of a page shows the same time.
 void help(Console& console);
 void information(Console& console);
 void minecraft(Console& console);
-
-// The same pages as command-table actions.
-void helpCommand(Console& console, const Invocation& call);
-void informationCommand(Console& console, const Invocation& call);
-void minecraftCommand(Console& console, const Invocation& call);
 
 }  // namespace zor

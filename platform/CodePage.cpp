@@ -1,5 +1,7 @@
 #include "platform/CodePage.h"
 
+#include "platform/Surrogates.h"
+
 #ifdef _WIN32
 #include <windows.h>
 
@@ -72,9 +74,6 @@ bool fourAscii(const char16_t* units) {
   return (four & 0xFF80FF80FF80FF80) == 0;
 }
 
-bool isHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool isLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
-
 // One character's bytes in GB18030: one, two or four.
 struct Encoded {
   std::array<char, 4> bytes{};
@@ -128,7 +127,7 @@ class Gb18030CodePage final : public CodePage {
         i += 4;
       } else if (in[i] < 0x80) {
         out[used++] = static_cast<char>(in[i++]);
-      } else if (isHighSurrogate(in[i]) && i + 1 < size && isLowSurrogate(in[i + 1])) {
+      } else if (startsSurrogatePair(text, i)) {
         const Encoded pair = convert(text.substr(i, 2));
         std::memcpy(out + used, pair.bytes.data(), pair.bytes.size());
         used += pair.length;

@@ -1,5 +1,7 @@
 #include "platform/Utf8.h"
 
+#include "platform/Surrogates.h"
+
 #include <cstdint>
 
 namespace zor {
@@ -69,7 +71,7 @@ std::u16string fromUtf8(std::string_view bytes) {
       valid = (next & 0xC0) == 0x80;
       code = (code << 6) | (next & 0x3Fu);
     }
-    valid = valid && code >= minimum && code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF);
+    valid = valid && code >= minimum && code <= 0x10FFFF && !isSurrogate(code);
     if (valid) {
       appendUtf16(out, code);
       i += length;
@@ -86,11 +88,10 @@ std::string toUtf8(std::u16string_view text) {
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     char32_t code = text[i];
-    if (code >= 0xD800 && code <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-        text[i + 1] <= 0xDFFF) {
+    if (startsSurrogatePair(text, i)) {
       code = 0x10000 + ((code - 0xD800) << 10) + (text[i + 1] - 0xDC00u);
       ++i;
-    } else if (code >= 0xD800 && code <= 0xDFFF) {
+    } else if (isSurrogate(code)) {
       code = kReplacement;
     }
     appendUtf8(out, code);

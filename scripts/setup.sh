@@ -8,6 +8,8 @@ packages=(
   build-essential cmake ninja-build pkg-config clang-format
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
+  # the fuzz targets: clang with libFuzzer and the sanitizer run-times
+  clang-14 libclang-rt-14-dev
   # Qt 6 Widgets and Multimedia, with the platform plug-ins (xcb, offscreen)
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins libgl-dev
   # media back-end: plugins-base must be there or QMediaPlayer crashes,

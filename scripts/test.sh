@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite twice: in a
 # plain debug build and in a build with AddressSanitizer and
-# UndefinedBehaviorSanitizer. Needs no display.
+# UndefinedBehaviorSanitizer; then runs each fuzz target for a short fixed
+# time. Needs no display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,3 +27,8 @@ cmake --preset release
 cmake --build --preset release --target zor
 cpack --preset deb
 bash tests/package/installed_package.sh build/release/zor_2.0.0_amd64.deb
+
+echo "== fuzz build =="
+cmake --preset fuzz
+cmake --build --preset fuzz
+ctest --preset fuzz --timeout 120

@@ -18,12 +18,16 @@ struct QtMediaDevice::Playback {
   }
 };
 
-QtMediaDevice::QtMediaDevice() {
+QtMediaDevice::QtMediaDevice() = default;
+QtMediaDevice::~QtMediaDevice() = default;
+
+void QtMediaDevice::chooseBackend() {
   // Qt's FFmpeg back-end crashes on machines without an audio device;
   // GStreamer plays to a dummy output there.
-  qputenv("QT_MEDIA_BACKEND", "gstreamer");
+  if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND")) {
+    qputenv("QT_MEDIA_BACKEND", "gstreamer");
+  }
 }
-QtMediaDevice::~QtMediaDevice() = default;
 
 void QtMediaDevice::send(std::u16string_view command) {
   constexpr std::u16string_view kPlay = u"play ";

@@ -18,6 +18,10 @@ class QtMediaDevice final : public MediaDevice {
   QtMediaDevice();
   ~QtMediaDevice() override;
 
+  // Picks Qt's GStreamer back-end unless the user set QT_MEDIA_BACKEND. Call
+  // once, before the application object is made.
+  static void chooseBackend();
+
   void send(std::u16string_view command) override;
 
   // How far the playback of `path` has come, or -1 when nothing plays it.

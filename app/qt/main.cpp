@@ -15,6 +15,7 @@
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
+  zor::QtMediaDevice::chooseBackend();
   QApplication app(argc, argv);
   // Lets the desktop match the window with the installed launcher and icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.dezeza.ZorConsole"));

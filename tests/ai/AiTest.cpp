@@ -50,7 +50,6 @@ const std::string kDefaultBytes =
 TEST_F(AiTest, AiOnCreatesTheExampleFileAndEntersAiMode) {
   enter(u"AI on");
   EXPECT_EQ(qaBytes(), kDefaultBytes);
-  EXPECT_EQ(qaBytes().size(), 77u);
   EXPECT_EQ(console.vars.aii, u"1");
   EXPECT_EQ(fresh(), p + u">>>AI on\r\n" + line(kOn));
 }

@@ -1,11 +1,13 @@
 #include "app/ConsoleCommands.h"
 #include "interpreter/CommandTable.h"
+#include "tests/support/ConsoleHarness.h"
+#include "tests/support/FileBytes.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace zor {
+namespace zor::test {
 namespace {
 
 void noAction(Console&, const Invocation&) {}
@@ -56,5 +58,39 @@ TEST(CommandTableTest, EachKeywordMatchesExactlyOneRow) {
   }
 }
 
+using UnmatchedLineTest = ConsoleTest;
+
+// Lines that come close to a keyword: a name without its blank, trailing
+// text after an exact keyword, another case, a leading blank or a tab. Each
+// gets its echo and the one message, and nothing else happens: no file, no
+// music, no variable or window change.
+TEST_F(UnmatchedLineTest, NearMissesAreReportedAndDoNothing) {
+  writeBytes(directory / ".txt", "a\r\n");
+  const FormVariables before = console.vars;
+  const std::u16string p(P);
+  for (const std::u16string_view line :
+       {u"html",   u"htmlx",     u"HTML a", u"loadaddsave", u"loadaddsavex", u"loadaddhead",
+        u"load",   u"save",      u"loadx",  u"title",       u"say",          u" say x",
+        u"Say x",  u"\t",        u"pm",     u"playmusic",   u"sm ",          u"stopmusic x",
+        u"clear ", u"CLEAR",     u"hide x", u"stop ",       u"informatio",   u"mC",
+        u"mc ",    u"Minecraft", u"th x",   u"bm ",         u"ai on",        u"AI  on",
+        u"AI on "}) {
+    enter(line);
+    EXPECT_EQ(fresh(), p + u">>>" + std::u16string(line) + u"\r\n" + p +
+                           u"无法识别的命令！请仔细检查你的命令！\r\n")
+        << testing::PrintToString(std::u16string(line));
+  }
+  EXPECT_EQ(entriesIn(directory), 1u);
+  EXPECT_TRUE(media.commands.empty());
+  EXPECT_EQ(console.vars.tof, before.tof);
+  EXPECT_EQ(console.vars.addds, before.addds);
+  EXPECT_EQ(console.vars.addde, before.addde);
+  EXPECT_EQ(console.vars.aii, before.aii);
+  EXPECT_EQ(console.window.caption, u"ZOR命令符-DEZEZA");
+  EXPECT_TRUE(console.window.visible);
+  EXPECT_FALSE(console.window.stopRequested);
+  EXPECT_EQ(console.window.text1.background, kWhite);
+}
+
 }  // namespace
-}  // namespace zor
+}  // namespace zor::test

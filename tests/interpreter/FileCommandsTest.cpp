@@ -110,5 +110,17 @@ TEST_F(FileCommandsTest, SavedLogLoadsBackWithEveryCharacter) {
   EXPECT_EQ(fresh(), loaded(u"round.txt", u"\r\n" + saved));
 }
 
+// Names are spelt in UTF-8 on the disk, whatever the code page of the text
+// inside; the messages name the file as typed.
+TEST_F(FileCommandsTest, ChineseNamesAreUtf8OnTheDisk) {
+  enter(u"save 日志");
+  EXPECT_TRUE(fresh().ends_with(p + u"保存！请检查同一目录下的日志.txt\r\n"));
+  EXPECT_EQ(std::filesystem::directory_iterator(directory)->path().filename().string(),
+            "\xE6\x97\xA5\xE5\xBF\x97.txt");
+  writeBytes(directory / "\xE6\x96\x87\xE4\xBB\xB6.txt", "\xC4\xE3\xBA\xC3");
+  enter(u"load 文件");
+  EXPECT_EQ(fresh(), loaded(u"文件.txt", u"\r\n你好"));
+}
+
 }  // namespace
 }  // namespace zor::test

@@ -43,15 +43,5 @@ TEST_F(HtmlExportTest, WritesOneParagraphPerLine) {
   }
 }
 
-TEST_F(HtmlExportTest, ANameWithoutTheBlankIsNoCommand) {
-  writeBytes(directory / ".txt", "a\r\n");
-  for (const std::u16string_view line : {u"html", u"htmlx", u"HTML a"}) {
-    enter(line);
-    EXPECT_EQ(fresh(), p + u">>>" + std::u16string(line) + u"\r\n" + p +
-                           u"无法识别的命令！请仔细检查你的命令！\r\n");
-  }
-  EXPECT_EQ(entriesIn(directory), 1u);
-}
-
 }  // namespace
 }  // namespace zor::test

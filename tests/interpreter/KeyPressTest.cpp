@@ -27,17 +27,6 @@ TEST_F(KeyPressTest, EchoThenOutputThenNothingElse) {
   EXPECT_EQ(console.log.caret(), console.log.text().size());
 }
 
-TEST_F(KeyPressTest, UnmatchedLinesGetOneMessageAfterTheirEcho) {
-  const std::u16string p(P);
-  for (const std::u16string_view line :
-       {u" say x", u"\t", u"Say x", u"say", u"clear ", u"CLEAR", u"hide x", u"title"}) {
-    enter(line);
-    EXPECT_EQ(fresh(), p + u">>>" + std::u16string(line) + u"\r\n" + p +
-                           std::u16string(kUnrecognised) + u"\r\n")
-        << "line: " << testing::PrintToString(std::u16string(line));
-  }
-}
-
 TEST_F(KeyPressTest, PrefixIsTakenOnceAtTheKeyPress) {
   enter(u"say a");
   clock.time = {23, 59, 9};

@@ -47,15 +47,5 @@ TEST_F(MusicCommandsTest, ASecondFileReplacesThePathWithoutClosingTheFirst) {
   EXPECT_EQ(media.commands.back(), u"close " + dir + u"b.mp3");
 }
 
-TEST_F(MusicCommandsTest, ExactStopRowsRefuseTrailingText) {
-  enter(u"sm ");
-  enter(u"stopmusic x");
-  enter(u"pm");
-  EXPECT_TRUE(media.commands.empty());
-  const std::u16string unrecognised = p + u"无法识别的命令！请仔细检查你的命令！\r\n";
-  EXPECT_EQ(fresh(), p + u">>>sm \r\n" + unrecognised + p + u">>>stopmusic x\r\n" + unrecognised +
-                         p + u">>>pm\r\n" + unrecognised);
-}
-
 }  // namespace
 }  // namespace zor::test

@@ -85,11 +85,18 @@ std::u16string echo(std::u16string_view prefix, std::u16string_view line) {
 
 using PagesTest = ConsoleTest;
 
-// Guards the expected texts below against a miscounted hyphen.
-TEST(PageTextTest, FrameLinesAreThirtySixCharacters) {
-  for (const Lines* lines : {&kHelp, &kInformation, &kGame}) {
-    EXPECT_EQ(lines->front().size(), 36u) << testing::PrintToString(std::u16string(lines->front()));
-    EXPECT_EQ(lines->back().size(), 36u) << testing::PrintToString(std::u16string(lines->back()));
+// Every page opens and closes with a frame line of 36 characters, which a
+// miscounted hyphen in a page or in the texts above would break.
+TEST_F(PagesTest, FrameLinesAreThirtySixCharacters) {
+  console.vars.tof = u"0";
+  for (const auto write : {help, information, minecraft}) {
+    enter(u"clear");
+    write(console);
+    const std::u16string_view text = console.log.text();
+    const std::size_t firstEnd = text.find(u"\r\n");
+    const std::size_t lastStart = text.rfind(u"\r\n", text.size() - 3) + 2;
+    EXPECT_EQ(firstEnd, 36u);
+    EXPECT_EQ(text.size() - 2 - lastStart, 36u);
   }
 }
 
@@ -110,8 +117,6 @@ TEST_F(PagesTest, InformationWithTheTimeDisplayOnAndOff) {
   enter(u"information");
   EXPECT_EQ(fresh(), echo(u"", u"information") + page(u"", kInformation));
   EXPECT_EQ(console.log.caret(), console.log.text().size());
-  enter(u"informatio");
-  EXPECT_EQ(fresh(), u">>>informatio\r\n无法识别的命令！请仔细检查你的命令！\r\n");
 }
 
 TEST_F(PagesTest, InformationReadsVersionAndDateWhenWritten) {
@@ -133,10 +138,6 @@ TEST_F(PagesTest, GamePageForEveryKeywordWithTheTimeDisplayOnAndOff) {
   enter(u"Mc");
   EXPECT_EQ(fresh(), echo(u"", u"Mc") + page(u"", kGame));
   EXPECT_EQ(console.log.caret(), console.log.text().size());
-  for (const std::u16string_view line : {u"mC", u"mc ", u"Minecraft"}) {
-    enter(line);
-    EXPECT_EQ(fresh(), echo(u"", line) + u"无法识别的命令！请仔细检查你的命令！\r\n");
-  }
 }
 
 TEST_F(PagesTest, PagesFollowTheTimeDisplayAsItIsWhenWritten) {

@@ -3,6 +3,7 @@
 #include "platform/CodePage.h"
 #include "tests/support/Fakes.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -153,13 +154,17 @@ testing::AssertionResult painted(QPlainTextEdit* text1, QLineEdit* text2, const 
   return testing::AssertionSuccess();
 }
 
+QColor desktopColour() {
+  const ColourRef d = paintedColour(kDesktopColour);
+  return QColor(static_cast<int>(d & 0xFF), static_cast<int>((d >> 8) & 0xFF),
+                static_cast<int>((d >> 16) & 0xFF));
+}
+
 TEST_F(Form1Test, BlackmodeRecoloursTheTwoTextBoxesOnly) {
   const auto* frame1 = form.findChild<QGroupBox*>("Frame1");
   const auto* frame2 = form.findChild<QGroupBox*>("Frame2");
   const QPalette framePalettes[] = {form.palette(), frame1->palette(), frame2->palette()};
-  const ColourRef d = paintedColour(kDesktopColour);
-  const QColor desktop(static_cast<int>(d & 0xFF), static_cast<int>((d >> 8) & 0xFF),
-                       static_cast<int>((d >> 16) & 0xFF));
+  const QColor desktop = desktopColour();
   ASSERT_TRUE(painted(text1, text2, Qt::white, Qt::black));
 
   QString log = text1->toPlainText();
@@ -231,6 +236,59 @@ TEST_F(Form1Test, LayoutFollowsTheOuterSize) {
   QTest::qWait(0);
   form.showNormal();
   EXPECT_TRUE(form.isVisible());
+}
+
+// A minimised window keeps its layout whatever size it is given; once
+// shown again the layout follows the size it has then.
+TEST_F(Form1Test, AMinimisedWindowKeepsItsLayout) {
+  const auto* frame1 = form.findChild<QGroupBox*>("Frame1");
+  form.resize(600, 400);
+  QTest::qWait(0);
+  const QRect before = frame1->geometry();
+  form.showMinimized();
+  QTest::qWait(0);
+  ASSERT_TRUE(form.isMinimized());
+  form.resize(700, 600);
+  QTest::qWait(0);
+  EXPECT_EQ(frame1->geometry(), before);
+  form.showNormal();
+  form.resize(701, 600);
+  QTest::qWait(0);
+  EXPECT_TRUE(placedAt(
+      frame1, QRect(120, 120, outerTwips(form).width() - 465, outerTwips(form).height() - 1495)));
+}
+
+// The window manager frames a window by moving it, without resizing it: the
+// layout is worked out again from the outer size then.
+TEST_F(Form1Test, AMoveLaysTheControlsOutAgain) {
+  auto* frame2 = form.findChild<QGroupBox*>("Frame2");
+  form.resize(600, 400);
+  QTest::qWait(0);
+  const QRect laidOut = frame2->geometry();
+  frame2->setGeometry(0, 0, 1, 1);
+  text2->setGeometry(0, 0, 1, 1);
+  form.move(form.pos() + QPoint(10, 10));
+  QTest::qWait(0);
+  EXPECT_EQ(frame2->geometry(), laidOut);
+  EXPECT_TRUE(placedAt(text2, QRect(120, 240, outerTwips(form).width() - 730, 270)));
+}
+
+// A new palette for the whole application, as when the desktop's colours
+// change, leaves the text boxes in the console's colours, in either scheme.
+TEST_F(Form1Test, APaletteChangeKeepsTheConsoleColours) {
+  const QPalette original = QApplication::palette();
+  QPalette other = original;
+  other.setColor(QPalette::Base, Qt::red);
+  other.setColor(QPalette::Text, Qt::green);
+  const QColor desktop = desktopColour();
+  for (const auto& [base, text] : {std::pair<QColor, QColor>{Qt::white, Qt::black},
+                                   std::pair<QColor, QColor>{desktop, Qt::white}}) {
+    QApplication::setPalette(other);
+    QTest::qWait(0);
+    EXPECT_TRUE(painted(text1, text2, base, text));
+    QApplication::setPalette(original);
+    type(QStringLiteral("bm"));
+  }
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
+#include "app/qt/QtMediaDevice.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  zor::QtMediaDevice::chooseBackend();
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

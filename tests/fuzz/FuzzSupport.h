@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/CodePage.h"
+
+#include <unistd.h>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace zor::fuzz {
+
+// Stops the run with the finding; libFuzzer keeps the input that caused it.
+inline void check(bool holds, const char* what) {
+  if (!holds) {
+    std::fprintf(stderr, "fuzz check failed: %s\n", what);
+    std::abort();
+  }
+}
+
+// The code page is made once: its encoding table costs far more than a run.
+inline const CodePage& codePage() {
+  static const auto page = systemCodePage();
+  return *page;
+}
+
+// An empty directory of the run's own, emptied again for every input and
+// removed when the run ends. The path is never destroyed, so that it is
+// still there for the removal at exit.
+inline const std::filesystem::path& programDirectory() {
+  static const auto* const directory = [] {
+    std::string name = (std::filesystem::temp_directory_path() / "zor-fuzz-XXXXXX").string();
+    check(mkdtemp(name.data()) != nullptr, "a temporary directory");
+    std::atexit([] {
+      std::error_code ignored;
+      std::filesystem::remove_all(programDirectory(), ignored);
+    });
+    return new std::filesystem::path(name);
+  }();
+  return *directory;
+}
+
+inline void emptyProgramDirectory() {
+  for (const auto& entry : std::filesystem::directory_iterator(programDirectory())) {
+    std::filesystem::remove_all(entry.path());
+  }
+}
+
+}  // namespace zor::fuzz
