@@ -19,7 +19,19 @@ packages=(
   xvfb xauth x11-utils
   # making test MP3s and proving sound reaches a real sink
   sox lame pulseaudio pulseaudio-utils
+  # the Windows window test: typing, pasting, and Wine's Chinese code page
+  xdotool xclip locales
 )
+
+# Wine takes its ANSI code page (936) from a Chinese locale, made once the
+# locales package is there.
+ensure_chinese_locale() {
+  if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
+    if [ "$(id -u)" -ne 0 ]; then sudo localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+    else localedef -i zh_CN -f UTF-8 zh_CN.UTF-8; fi
+  fi
+}
+trap ensure_chinese_locale EXIT
 
 missing=()
 for p in "${packages[@]}"; do
