@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# zor.exe under Wine takes typed and pasted command lines, and its own save
+# command writes the log byte for byte in code page 936. stop ends the
+# process at once; hide leaves it running without a window.
+# Usage: window_test.sh path/to/zor.exe
+source "$(dirname "$0")/wine_session.sh"
+
+zor_start
+zor_type 'th'
+zor_type 'say hello'
+zor_paste 'say 你好'
+# A blank line does nothing and the box keeps its blanks.
+zor_type '   '
+zor_type 'top'
+zor_type 'title abc'
+wait_for 10 find_window '^abc$' || fail "the title command did not change the caption"
+zor_type 'bm'
+zor_type 'save out'
+wait_for 20 test -f "$prog/out.txt" || fail "save wrote no out.txt"
+
+# The banner's time stamps vary; everything else is exact. The file ends
+# with the CR LF that every write adds after the log's own last line.
+windows_dir="Z:$(printf '%s' "$prog" | tr / '\\')"
+printf '%s\r\n' \
+  '[T]Welcome to use ZOR_Command!' \
+  '[T]欢迎使用ZOR命令符！' \
+  '[T]The version of this command is V2.0.0.0' \
+  '[T]此命令符的版本为 V2.0.0.0' \
+  '[T]Type help/? to get help!' \
+  '[T]输入help/?获取帮助！' \
+  "[T]程序路径Run at $windows_dir" \
+  '[T]>>>th' \
+  '时间显示已关闭!' \
+  '>>>say hello' \
+  'hello' \
+  '>>>say 你好' \
+  '你好' \
+  '>>>   top' \
+  '无法识别的命令！请仔细检查你的命令！' \
+  '>>>title abc' \
+  '>>>bm' \
+  '>>>save out' \
+  '保存！请检查同一目录下的out.txt' \
+  '' | iconv -f UTF-8 -t GBK >"$work/expected.txt"
+LC_ALL=C sed 's/^\[[0-9][0-9]:[0-9][0-9]:[0-9][0-9]\]/[T]/' "$prog/out.txt" >"$work/saved.txt"
+if ! cmp "$work/expected.txt" "$work/saved.txt"; then
+  diff <(iconv -f GBK -t UTF-8 "$work/expected.txt") <(iconv -f GBK -t UTF-8 "$work/saved.txt") || true
+  fail "the saved log differs from the expected bytes"
+fi
+# 你好 in code page 936, whatever iconv's table says.
+LC_ALL=C grep -q $'^\xc4\xe3\xba\xc3\r$' "$prog/out.txt" || fail "你好 is not C4 E3 BA C3"
+
+zor_type 'stop'
+zor_wait_exit 10
+[ "$exit_status" = 0 ] || fail "stop did not end the process at once (status $exit_status)"
+
+zor_start
+zor_type 'hide'
+wait_for 10 bash -c "! xdotool search --onlyvisible --name DEZEZA >/dev/null" ||
+  fail "hide left the window on the screen"
+sleep 1
+kill -0 "$zor_pid" || fail "hide ended the process"
+echo "PASS"
