@@ -51,7 +51,9 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 
 window=
-find_window() { window=$(xdotool search --name "$1" 2>/dev/null | head -n1) && [ -n "$window" ]; }
+find_window() {
+  window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1) && [ -n "$window" ]
+}
 
 # Starts zor.exe from the program directory and waits for its window by the
 # ASCII end of its caption, which matches whatever the locale.
@@ -60,7 +62,7 @@ zor_start() {
   "$wine" "$prog/zor.exe" >"$work/zor.log" 2>&1 &
   zor_pid=$!
   wait_for 30 find_window 'DEZEZA$' || fail "no window with the caption ZOR命令符-DEZEZA"
-  xdotool windowfocus --sync "$window"
+  wait_for 10 xdotool windowfocus --sync "$window" 2>/dev/null || fail "the window takes no focus"
 }
 
 # Types one command line into the input box and presses Enter.
