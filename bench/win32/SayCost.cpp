@@ -1,18 +1,17 @@
-// Measures what one "say" line costs in the running zor.exe window: finds the
-// window, loads a file of filler lines into its log through its own input
-// box, then enters "say" lines one after another. SendMessage returns only
-// once the window has handled the message, so each line is timed from the
-// text put into the box to the log and the view brought up to date.
-// Usage: say_cost.exe <file name without .txt>...
+// Drives the running zor.exe window through its own input box, the way the
+// user would, and times it. SendMessage returns only once the window has
+// handled the message, so each line is timed from the text put into the box
+// to the log and the view brought up to date.
+// Usage: say_cost.exe load <file name without .txt>   clears the log, loads the file
+//        say_cost.exe say <count>                     enters <count> "say" lines
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <string>
 
 namespace {
-
-constexpr int kLines = 200;
 
 HWND findInputBox() {
   for (int attempt = 0; attempt < 300; ++attempt) {
@@ -32,36 +31,39 @@ void enter(HWND box, const std::wstring& line) {
   SendMessageW(box, WM_CHAR, VK_RETURN, 0);
 }
 
-double seconds(LARGE_INTEGER from, LARGE_INTEGER to, LARGE_INTEGER frequency) {
-  return static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+double milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(to.QuadPart - from.QuadPart) * 1e3 /
+         static_cast<double>(frequency.QuadPart);
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
   HWND box = findInputBox();
-  if (box == nullptr) {
-    std::fputs("no zor window\n", stderr);
+  if (box == nullptr || argc != 3) {
+    std::fputs("usage: say_cost.exe load <file> | say <count>, with zor.exe running\n", stderr);
     return 1;
   }
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  for (int i = 1; i < argc; ++i) {
+  const std::wstring command = argv[1];
+  LARGE_INTEGER start;
+  LARGE_INTEGER end;
+  if (command == L"load") {
     enter(box, L"clear");
-    LARGE_INTEGER start;
-    LARGE_INTEGER end;
     QueryPerformanceCounter(&start);
-    enter(box, std::wstring(L"load ") + argv[i]);
+    enter(box, std::wstring(L"load ") + argv[2]);
     QueryPerformanceCounter(&end);
-    const double load = seconds(start, end, frequency);
     enter(box, L"say warm-up");
-    QueryPerformanceCounter(&start);
-    for (int line = 0; line < kLines; ++line) {
-      enter(box, L"say The quick brown fox 跳过了懒狗");
-    }
-    QueryPerformanceCounter(&end);
-    std::wprintf(L"%ls: load %.1f ms, one say line %.3f ms (mean of %d)\n", argv[i], load * 1e3,
-                 seconds(start, end, frequency) * 1e3 / kLines, kLines);
+    std::wprintf(L"load %ls: %.1f ms\n", argv[2], milliseconds(start, end));
+    return 0;
   }
+  const int count = std::max(1, _wtoi(argv[2]));
+  QueryPerformanceCounter(&start);
+  for (int line = 0; line < count; ++line) {
+    enter(box, L"say The quick brown fox 跳过了懒狗");
+  }
+  QueryPerformanceCounter(&end);
+  std::wprintf(L"one say line: %.3f ms (mean of %d)\n", milliseconds(start, end) / count, count);
   return 0;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Times zor.exe under Wine on a private X server: process start to the window
 # shown (a warm Wine prefix, several runs), then the cost of one "say" line
-# with 1,000 and with 100,000 lines in the log, measured by say_cost.exe.
+# with 1,000 and with 100,000 lines in the log, measured by say_cost.exe,
+# and the window's processor time for it (Linux's count, at 10 ms steps).
 # Usage: bench/win32/window_timings.sh path/to/zor.exe path/to/zor_say_cost.exe [runs]
 # The Wine prefix is made in the folder of zor_say_cost.exe unless WINEPREFIX
 # names one.
@@ -27,5 +28,15 @@ for lines in 1000 100000; do
   seq 1 "$lines" | awk '{ printf "filler line %d: the quick brown fox 跳过了懒狗\r\n", $1 }' |
     iconv -f UTF-8 -t GBK >"$prog/fill$lines.txt"
 done
+# The window's own processor time, from the kernel's count, besides the
+# wall-clock time that a busy machine inflates.
+processor_ms() { awk '{ print ($14 + $15) * 10 }' "/proc/$zor_pid/stat"; }
 zor_start
-"$wine" "$say_cost" fill1000 fill100000
+for lines in 1000 100000; do
+  "$wine" "$say_cost" load "fill$lines"
+  before=$(processor_ms)
+  "$wine" "$say_cost" say 200
+  after=$(processor_ms)
+  awk -v ms=$((after - before)) -v n="$lines" \
+    'BEGIN { printf "  %d lines in the log: processor time of zor.exe per line %.1f ms\n", n, ms / 200 }'
+done
