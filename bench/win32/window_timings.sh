@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # Times zor.exe under Wine on a private X server: process start to the window
 # shown (a warm Wine prefix, several runs), then the cost of one "say" line
-# with 1,000 and with 100,000 lines in the log, measured by say_cost.exe,
+# with 1,000 and with 100,000 lines in the log, measured by zor_remote.exe,
 # and the window's processor time for it (Linux's count, at 10 ms steps).
-# Usage: bench/win32/window_timings.sh path/to/zor.exe path/to/zor_say_cost.exe [runs]
-# The Wine prefix is made in the folder of zor_say_cost.exe unless WINEPREFIX
+# Usage: bench/win32/window_timings.sh path/to/zor.exe path/to/zor_remote.exe [runs]
+# The Wine prefix is made in the folder of zor_remote.exe unless WINEPREFIX
 # names one.
 set -eu
-say_cost=$(realpath "$2")
+remote=$(realpath "$2")
 runs=${3:-5}
-export WINEPREFIX=${WINEPREFIX:-$(dirname "$say_cost")/wine}
+export WINEPREFIX=${WINEPREFIX:-$(dirname "$remote")/wine}
 source "$(dirname "$0")/../../tests/win32/wine_session.sh" "$1"
 
 zor_start
@@ -33,9 +33,9 @@ done
 processor_ms() { awk '{ print ($14 + $15) * 10 }' "/proc/$zor_pid/stat"; }
 zor_start
 for lines in 1000 100000; do
-  "$wine" "$say_cost" load "fill$lines"
+  "$wine" "$remote" load "fill$lines"
   before=$(processor_ms)
-  "$wine" "$say_cost" say 200
+  "$wine" "$remote" say 200
   after=$(processor_ms)
   awk -v ms=$((after - before)) -v n="$lines" \
     'BEGIN { printf "  %d lines in the log: processor time of zor.exe per line %.1f ms\n", n, ms / 200 }'

@@ -2,8 +2,19 @@
 # zor.exe under Wine takes typed and pasted command lines, and its own save
 # command writes the log byte for byte in code page 936. stop ends the
 # process at once; hide leaves it running without a window.
-# Usage: window_test.sh path/to/zor.exe
+# The log box shows the log character for character, after appends and after
+# the log was emptied.
+# Usage: window_test.sh path/to/zor.exe path/to/zor_remote.exe
+remote=$2
 source "$(dirname "$0")/wine_session.sh"
+
+# The log box's text must be the saved file without the CR LF that the save
+# added after the log's last line.
+check_log_box() {
+  "$wine" "$remote" log >"$work/box.txt" || fail "could not read the log box"
+  iconv -f GBK -t UTF-8 "$1" | head -c -2 >"$work/log.txt"
+  cmp "$work/log.txt" "$work/box.txt" || fail "the log box does not show the log of $1"
+}
 
 zor_start
 zor_type 'th'
@@ -49,6 +60,15 @@ if ! cmp "$work/expected.txt" "$work/saved.txt"; then
 fi
 # 你好 in code page 936, whatever iconv's table says.
 LC_ALL=C grep -q $'^\xc4\xe3\xba\xc3\r$' "$prog/out.txt" || fail "你好 is not C4 E3 BA C3"
+check_log_box "$prog/out.txt"
+
+zor_type 'clear'
+zor_paste 'say 清空之后'
+zor_type 'save out2'
+wait_for 20 test -f "$prog/out2.txt" || fail "save wrote no out2.txt"
+printf '%s\r\n' '>>>say 清空之后' '清空之后' '>>>save out2' '保存！请检查同一目录下的out2.txt' '' |
+  iconv -f UTF-8 -t GBK | cmp - "$prog/out2.txt" || fail "the log after clear is wrong"
+check_log_box "$prog/out2.txt"
 
 zor_type 'stop'
 zor_wait_exit 10
