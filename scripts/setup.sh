@@ -20,7 +20,7 @@ packages=(
   # making test MP3s and proving sound reaches a real sink
   sox lame pulseaudio pulseaudio-utils
   # the Windows window test: typing, pasting, and Wine's Chinese code page
-  xdotool xclip locales
+  xdotool xclip x11-apps locales
 )
 
 # Wine takes its ANSI code page (936) from a Chinese locale, made once the

@@ -3,6 +3,7 @@
 // handled the message, so a line entered here has been run, and the log box
 // brought up to date, when enter() returns.
 // Usage: zor_remote.exe log                 writes the log box's text, UTF-8
+//        zor_remote.exe desktop-colour      writes the system's desktop colour, RRGGBB
 //        zor_remote.exe load <file>         clears the log and loads <file>.txt, timed
 //        zor_remote.exe say <count>         enters <count> "say" lines, timed
 #include <windows.h>
@@ -61,14 +62,18 @@ int writeLog(HWND log) {
 
 int wmain(int argc, wchar_t* argv[]) {
   const std::wstring command = argc > 1 ? argv[1] : L"";
+  if (command == L"desktop-colour" && argc == 2) {
+    const COLORREF colour = GetSysColor(COLOR_DESKTOP);
+    std::printf("%02x%02x%02x\n", GetRValue(colour), GetGValue(colour), GetBValue(colour));
+    return 0;
+  }
   if (command == L"log" && argc == 2) {
     HWND log = findBox(L"日志Log");
     return log == nullptr ? 1 : writeLog(log);
   }
   HWND input = findBox(L"输入Input");
   if (input == nullptr || argc != 3 || (command != L"load" && command != L"say")) {
-    std::fputs("usage: zor_remote.exe log | load <file> | say <count>, with zor.exe running\n",
-               stderr);
+    std::fputs("usage: zor_remote.exe log | desktop-colour | load <file> | say <count>\n", stderr);
     return 1;
   }
   LARGE_INTEGER start;

@@ -3,10 +3,24 @@
 # command writes the log byte for byte in code page 936. stop ends the
 # process at once; hide leaves it running without a window.
 # The log box shows the log character for character, after appends and after
-# the log was emptied.
+# the log was emptied. bm paints both boxes in the desktop colour and back.
 # Usage: window_test.sh path/to/zor.exe path/to/zor_remote.exe
 remote=$2
 source "$(dirname "$0")/wine_session.sh"
+
+# The colour (RRGGBB) of the pixel at x, y of the window, from a dump of it:
+# a header of big-endian numbers, a colour map, then 32-bit pixels stored
+# blue, green, red.
+pixel() {
+  xwd -id "$window" -silent >"$work/window.xwd"
+  local header
+  read -ra header < <(od -A n -t u4 --endian=big -N 80 "$work/window.xwd" | tr '\n' ' ')
+  local offset=$((header[0] + header[19] * 12 + $2 * header[12] + $1 * 4))
+  od -A n -t x1 -j "$offset" -N 3 "$work/window.xwd" | awk '{ print $3 $2 $1 }'
+}
+# Both boxes painted in $1: a point of the log box right of its short lines,
+# and one in the middle of the input box.
+boxes_painted() { [ "$(pixel 450 150)" = "$1" ] && [ "$(pixel 450 280)" = "$1" ]; }
 
 # The log box's text must be the saved file without the CR LF that the save
 # added after the log's last line.
@@ -25,7 +39,12 @@ zor_type '   '
 zor_type 'top'
 zor_type 'title abc'
 wait_for 10 find_window '^abc$' || fail "the title command did not change the caption"
+boxes_painted ffffff || fail "the boxes are not white at start"
+desktop=$("$wine" "$remote" desktop-colour | tr -d '\r')
 zor_type 'bm'
+wait_for 5 boxes_painted "$desktop" || fail "bm did not paint the boxes in the desktop colour $desktop"
+zor_type 'bm'
+wait_for 5 boxes_painted ffffff || fail "a second bm did not paint the boxes white again"
 zor_type 'save out'
 wait_for 20 test -f "$prog/out.txt" || fail "save wrote no out.txt"
 
@@ -49,6 +68,7 @@ printf '%s\r\n' \
   '>>>   top' \
   '无法识别的命令！请仔细检查你的命令！' \
   '>>>title abc' \
+  '>>>bm' \
   '>>>bm' \
   '>>>save out' \
   '保存！请检查同一目录下的out.txt' \
