@@ -4,6 +4,9 @@
 // brought up to date, when enter() returns.
 // Usage: zor_remote.exe log                 writes the log box's text, UTF-8
 //        zor_remote.exe desktop-colour      writes the system's desktop colour, RRGGBB
+//        zor_remote.exe geometry [<w> <h>]  resizes the window to an outer size of w x h
+//                                           pixels if asked, then writes where the
+//                                           window and its controls are
 //        zor_remote.exe load <file>         clears the log and loads <file>.txt, timed
 //        zor_remote.exe say <count>         enters <count> "say" lines, timed
 #include <windows.h>
@@ -15,19 +18,51 @@
 
 namespace {
 
-// The text box inside the frame with the given caption, once the window is
-// there.
-HWND findBox(const wchar_t* frameCaption) {
+HWND findForm() {
   for (int attempt = 0; attempt < 300; ++attempt) {
     if (HWND form = FindWindowW(L"ZorForm1", nullptr)) {
-      HWND frame = FindWindowExW(form, nullptr, L"BUTTON", frameCaption);
-      if (HWND box = FindWindowExW(frame, nullptr, L"EDIT", nullptr)) {
-        return box;
-      }
+      return form;
     }
     Sleep(100);
   }
   return nullptr;
+}
+
+HWND findFrame(HWND form, const wchar_t* caption) {
+  return FindWindowExW(form, nullptr, L"BUTTON", caption);
+}
+
+// The text box inside the frame with the given caption.
+HWND findBox(const wchar_t* frameCaption) {
+  return FindWindowExW(findFrame(findForm(), frameCaption), nullptr, L"EDIT", nullptr);
+}
+
+// A control's name, position in its parent's client area, and size, in pixels.
+void writePlace(const char* name, HWND control) {
+  RECT r;
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+  std::printf("%s %ld %ld %ld %ld\n", name, r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+int writeGeometry(HWND form, int argc, wchar_t* argv[]) {
+  if (argc == 4) {
+    SetWindowPos(form, nullptr, 0, 0, _wtoi(argv[2]), _wtoi(argv[3]),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  RECT outer;
+  GetWindowRect(form, &outer);
+  RECT client;
+  GetClientRect(form, &client);
+  std::printf("Form1 %ld %ld %ld %ld client %ld %ld\n", outer.left, outer.top,
+              outer.right - outer.left, outer.bottom - outer.top, client.right, client.bottom);
+  HWND frame1 = findFrame(form, L"日志Log");
+  HWND frame2 = findFrame(form, L"输入Input");
+  writePlace("Frame1", frame1);
+  writePlace("Text1", FindWindowExW(frame1, nullptr, L"EDIT", nullptr));
+  writePlace("Frame2", frame2);
+  writePlace("Text2", FindWindowExW(frame2, nullptr, L"EDIT", nullptr));
+  return 0;
 }
 
 void enter(HWND box, const std::wstring& line) {
@@ -67,13 +102,19 @@ int wmain(int argc, wchar_t* argv[]) {
     std::printf("%02x%02x%02x\n", GetRValue(colour), GetGValue(colour), GetBValue(colour));
     return 0;
   }
+  if (command == L"geometry" && (argc == 2 || argc == 4)) {
+    HWND form = findForm();
+    return form == nullptr ? 1 : writeGeometry(form, argc, argv);
+  }
   if (command == L"log" && argc == 2) {
     HWND log = findBox(L"日志Log");
     return log == nullptr ? 1 : writeLog(log);
   }
   HWND input = findBox(L"输入Input");
   if (input == nullptr || argc != 3 || (command != L"load" && command != L"say")) {
-    std::fputs("usage: zor_remote.exe log | desktop-colour | load <file> | say <count>\n", stderr);
+    std::fputs(
+        "usage: zor_remote.exe log | desktop-colour | geometry [w h] | load <file> | say <count>\n",
+        stderr);
     return 1;
   }
   LARGE_INTEGER start;
