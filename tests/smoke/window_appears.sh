@@ -7,6 +7,8 @@ caption='ZOR命令符-DEZEZA'
 
 exec xvfb-run --auto-servernum --server-args='-screen 0 1024x768x24' bash -c '
   zor=$1; caption=$2
+  # xprop shows a UTF-8 title as octal escapes unless the locale is UTF-8.
+  export LC_ALL=C.UTF-8
   QT_QPA_PLATFORM=xcb "$zor" & pid=$!
   found=
   for _ in $(seq 1 100); do
