@@ -5,6 +5,7 @@
 #include "app/KeyHandler.h"
 #include "app/Layout.h"
 #include "app/Twips.h"
+#include "app/win32/Dpi.h"
 #include "app/win32/Frame.h"
 #include "app/win32/WideText.h"
 
@@ -30,7 +31,7 @@ void registerClass(HINSTANCE instance, WNDPROC proc) {
   wc.hInstance = instance;
   wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
   wc.hIconSm = wc.hIcon;
-  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // the arrow
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
   wc.lpszClassName = kClassName;
   RegisterClassExW(&wc);
@@ -78,7 +79,7 @@ Form1::Form1(HINSTANCE instance, Services services) : console_(std::move(service
   formLoad(console_);
   render();
 
-  const double dpi = GetDpiForWindow(form_);
+  const double dpi = windowDpi(form_);
   place(frame1_, kDesignLayout.frame1, dpi);
   place(text1_->handle(), kDesignLayout.text1, dpi);
   place(frame2_, kDesignLayout.frame2, dpi);
@@ -216,7 +217,7 @@ void Form1::formResize() {
   if (IsIconic(form_) || text1_ == nullptr) {
     return;
   }
-  const double dpi = GetDpiForWindow(form_);
+  const double dpi = windowDpi(form_);
   RECT outer;
   GetWindowRect(form_, &outer);
   const FormLayout layout = layoutForOuterSize(toTwips(outer.right - outer.left, dpi),
@@ -229,12 +230,8 @@ void Form1::formResize() {
 
 // The system's message font, which renders Chinese, at the window's DPI.
 void Form1::useMessageFont() {
-  const UINT dpi = GetDpiForWindow(form_);
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  if (!SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0, dpi)) {
-    return;
-  }
+  const UINT dpi = windowDpi(form_);
+  const NONCLIENTMETRICSW metrics = nonClientMetrics(dpi);
   HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
   for (HWND control : {frame1_, text1_->handle(), frame2_, text2_->handle()}) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
@@ -247,9 +244,9 @@ void Form1::useMessageFont() {
 
 // The designed client area, centred in the screen's work area.
 void Form1::placeCentred() {
-  const UINT dpi = GetDpiForWindow(form_);
+  const UINT dpi = windowDpi(form_);
   RECT outer{0, 0, toPixels(kDesignClientWidth, dpi), toPixels(kDesignClientHeight, dpi)};
-  AdjustWindowRectExForDpi(&outer, kStyle, FALSE, kExStyle, dpi);
+  adjustWindowRect(outer, kStyle, kExStyle, dpi);
   MONITORINFO monitor{};
   monitor.cbSize = sizeof monitor;
   GetMonitorInfoW(MonitorFromWindow(form_, MONITOR_DEFAULTTOPRIMARY), &monitor);
