@@ -26,7 +26,7 @@ packages=(
 # Wine takes its ANSI code page (936) from a Chinese locale, made once the
 # locales package is there.
 ensure_chinese_locale() {
-  if ! locale -a 2>/dev/null | grep -qi '^zh_CN\.utf-\?8$'; then
+  if ! grep -qi '^zh_CN\.utf-\?8$' < <(locale -a 2>/dev/null); then
     if [ "$(id -u)" -ne 0 ]; then sudo localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
     else localedef -i zh_CN -f UTF-8 zh_CN.UTF-8; fi
   fi
