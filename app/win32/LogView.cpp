@@ -2,6 +2,8 @@
 
 #include "app/win32/WideText.h"
 
+#include <commctrl.h>
+
 #include <string>
 
 namespace zor {
@@ -20,6 +22,24 @@ std::u16string shownText(const std::u16string& text, std::size_t from) {
   return out;
 }
 
+// A multi-line box keeps Tab for itself; this one is read-only, so Tab moves
+// on to the next control instead of leaving the focus caught here.
+LRESULT CALLBACK boxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                         DWORD_PTR) {
+  if (message == WM_GETDLGCODE) {
+    const LRESULT code = DefSubclassProc(box, message, wParam, lParam);
+    const auto* msg = reinterpret_cast<const MSG*>(lParam);
+    if (msg != nullptr && msg->message == WM_KEYDOWN && msg->wParam == VK_TAB) {
+      return code & ~(DLGC_WANTTAB | DLGC_WANTALLKEYS);
+    }
+    return code;
+  }
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(box, boxProc, 0);
+  }
+  return DefSubclassProc(box, message, wParam, lParam);
+}
+
 }  // namespace
 
 LogView::LogView(HWND frame)
@@ -30,6 +50,7 @@ LogView::LogView(HWND frame)
   // Without this the box stops taking text at 32K characters; zero lifts the
   // limit altogether.
   SendMessageW(box_, EM_SETLIMITTEXT, 0, 0);
+  SetWindowSubclass(box_, boxProc, 0, 0);
 }
 
 void LogView::mirror(const Log& log) {

@@ -33,6 +33,11 @@ check_log_box() {
 zor_start
 zor_type 'th'
 zor_type 'say hello'
+# Tab goes from the input box to the log box and back, which selects the
+# input box's text, so what is typed next takes its place.
+xdotool type --delay 15 'say x'
+xdotool key Tab Tab
+zor_type 'say tab'
 zor_paste 'say 你好'
 # A blank line does nothing and the box keeps its blanks.
 zor_type '   '
@@ -63,6 +68,8 @@ printf '%s\r\n' \
   '时间显示已关闭!' \
   '>>>say hello' \
   'hello' \
+  '>>>say tab' \
+  'tab' \
   '>>>say 你好' \
   '你好' \
   '>>>   top' \
