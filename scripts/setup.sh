@@ -26,7 +26,19 @@ packages=(
   dpkg-dev librsvg2-bin lintian desktop-file-utils appstream man-db xdotool
   # the screenshots: Chinese text through the clipboard, the window grabbed
   xclip imagemagick
+  # the Windows window test: Wine's Chinese code page, screen pixels
+  x11-apps locales
 )
+
+# Wine takes its ANSI code page (936) from a Chinese locale, made once the
+# locales package is there.
+ensure_chinese_locale() {
+  if ! grep -qi '^zh_CN\.utf-\?8$' < <(locale -a 2>/dev/null); then
+    if [ "$(id -u)" -ne 0 ]; then sudo localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+    else localedef -i zh_CN -f UTF-8 zh_CN.UTF-8; fi
+  fi
+}
+trap ensure_chinese_locale EXIT
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,261 @@
+#include "app/win32/Form1.h"
+
+#include "app/Colours.h"
+#include "app/Form.h"
+#include "app/KeyHandler.h"
+#include "app/Layout.h"
+#include "app/Twips.h"
+#include "app/win32/Dpi.h"
+#include "app/win32/Frame.h"
+#include "app/win32/WideText.h"
+
+#include <cstdlib>
+
+namespace zor {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"ZorForm1";
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+
+void place(HWND control, const Rect& twips, double dpi) {
+  const Rect r = toPixels(twips, dpi, dpi);
+  MoveWindow(control, r.left, r.top, r.width, r.height, TRUE);
+}
+
+void registerClass(HINSTANCE instance, WNDPROC proc) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = instance;
+  wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+  wc.hIconSm = wc.hIcon;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  wc.lpszClassName = kClassName;
+  RegisterClassExW(&wc);
+}
+
+bool operator!=(const BoxColours& a, const BoxColours& b) {
+  return a.background != b.background || a.text != b.text;
+}
+
+}  // namespace
+
+Form1::Brush::~Brush() {
+  if (brush_ != nullptr) {
+    DeleteObject(brush_);
+  }
+}
+
+HBRUSH Form1::Brush::of(COLORREF colour) {
+  if (brush_ == nullptr || colour != colour_) {
+    if (brush_ != nullptr) {
+      DeleteObject(brush_);
+    }
+    brush_ = CreateSolidBrush(colour);
+    colour_ = colour;
+  }
+  return brush_;
+}
+
+Form1::Form1(HINSTANCE instance, Services services) : console_(std::move(services)) {
+  registerClass(instance, windowProc);
+  CreateWindowExW(kExStyle, kClassName, wide(console_.window.caption), kStyle, CW_USEDEFAULT,
+                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+  caption_ = console_.window.caption;
+
+  // Created in the order Frame2, Text2, Frame1, Text1; tabbed in the order
+  // Frame1, Text1, Frame2, Text2, which is the order of the frames among the
+  // window's children.
+  frame2_ = createFrame(form_, L"输入Input");
+  text2_ = std::make_unique<InputBox>(frame2_, [this](char16_t key) { keyPress(key); });
+  frame1_ = createFrame(form_, L"日志Log");
+  text1_ = std::make_unique<LogView>(frame1_);
+  SetWindowPos(frame1_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  useMessageFont();
+
+  formLoad(console_);
+  render();
+
+  const double dpi = windowDpi(form_);
+  place(frame1_, kDesignLayout.frame1, dpi);
+  place(text1_->handle(), kDesignLayout.text1, dpi);
+  place(frame2_, kDesignLayout.frame2, dpi);
+  place(text2_->handle(), kDesignLayout.text2, dpi);
+  placeCentred();
+  focus_ = text2_->handle();
+}
+
+Form1::~Form1() {
+  if (font_ != nullptr) {
+    DeleteObject(font_);
+  }
+}
+
+LRESULT CALLBACK Form1::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->form_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr) {
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  return self->onMessage(message, wParam, lParam);
+}
+
+LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE:
+      formResize();
+      return 0;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+      if (const LRESULT brush =
+              paintBox(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam))) {
+        return brush;
+      }
+      break;
+    case WM_SYSCOLORCHANGE:
+      // Desktop-coloured boxes take the new desktop colour.
+      InvalidateRect(text1_->handle(), nullptr, TRUE);
+      InvalidateRect(text2_->handle(), nullptr, TRUE);
+      break;
+    case WM_DPICHANGED: {
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      useMessageFont();
+      SetWindowPos(form_, nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    case WM_ACTIVATE:
+      // Focus comes back to the box that had it when the window was left.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        if (HWND focused = GetFocus(); focused != nullptr && IsChild(form_, focused)) {
+          focus_ = focused;
+        }
+      } else if (focus_ != nullptr) {
+        SetFocus(focus_);
+      }
+      return 0;
+    case WM_SETFOCUS:
+      if (focus_ != nullptr) {
+        SetFocus(focus_);
+      }
+      return 0;
+    case WM_CLOSE:
+      formUnload(console_);
+      DestroyWindow(form_);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(form_, message, wParam, lParam);
+}
+
+void Form1::keyPress(char16_t keyCode) {
+  console_.input = windowText(text2_->handle());
+  handleKey(console_, keyCode);
+  render();
+  if (console_.window.stopRequested) {
+    // The stop command: the process ends here, without the unload step.
+    std::_Exit(0);
+  }
+}
+
+void Form1::render() {
+  text1_->mirror(console_.log);
+  if (windowText(text2_->handle()) != console_.input) {
+    SetWindowTextW(text2_->handle(), wide(console_.input));
+  }
+  if (caption_ != console_.window.caption) {
+    caption_ = console_.window.caption;
+    SetWindowTextW(form_, wide(caption_));
+  }
+  if (painted1_ != console_.window.text1) {
+    painted1_ = console_.window.text1;
+    InvalidateRect(text1_->handle(), nullptr, TRUE);
+  }
+  if (painted2_ != console_.window.text2) {
+    painted2_ = console_.window.text2;
+    InvalidateRect(text2_->handle(), nullptr, TRUE);
+  }
+  if (!console_.window.visible) {
+    ShowWindow(form_, SW_HIDE);
+  }
+}
+
+// The colours are resolved at every paint, so a system colour follows the
+// system's current choice.
+LRESULT Form1::paintBox(HDC dc, HWND box) {
+  Brush* brush = nullptr;
+  const BoxColours* colours = nullptr;
+  if (box == text1_->handle()) {
+    brush = &brush1_;
+    colours = &console_.window.text1;
+  } else if (box == text2_->handle()) {
+    brush = &brush2_;
+    colours = &console_.window.text2;
+  } else {
+    return 0;
+  }
+  const COLORREF background = paintedColour(colours->background);
+  SetTextColor(dc, paintedColour(colours->text));
+  SetBkColor(dc, background);
+  return reinterpret_cast<LRESULT>(brush->of(background));
+}
+
+// The layout follows the window's outer size; a minimised window keeps it.
+void Form1::formResize() {
+  if (IsIconic(form_) || text1_ == nullptr) {
+    return;
+  }
+  const double dpi = windowDpi(form_);
+  RECT outer;
+  GetWindowRect(form_, &outer);
+  const FormLayout layout = layoutForOuterSize(toTwips(outer.right - outer.left, dpi),
+                                               toTwips(outer.bottom - outer.top, dpi));
+  place(frame1_, layout.frame1, dpi);
+  place(text1_->handle(), layout.text1, dpi);
+  place(frame2_, layout.frame2, dpi);
+  place(text2_->handle(), layout.text2, dpi);
+}
+
+// The system's message font, which renders Chinese, at the window's DPI.
+void Form1::useMessageFont() {
+  const UINT dpi = windowDpi(form_);
+  const NONCLIENTMETRICSW metrics = nonClientMetrics(dpi);
+  HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
+  for (HWND control : {frame1_, text1_->handle(), frame2_, text2_->handle()}) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
+  if (font_ != nullptr) {
+    DeleteObject(font_);
+  }
+  font_ = font;
+}
+
+// The designed client area, centred in the screen's work area.
+void Form1::placeCentred() {
+  const UINT dpi = windowDpi(form_);
+  RECT outer{0, 0, toPixels(kDesignClientWidth, dpi), toPixels(kDesignClientHeight, dpi)};
+  adjustWindowRect(outer, kStyle, kExStyle, dpi);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(form_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& area = monitor.rcWork;
+  const int width = outer.right - outer.left;
+  const int height = outer.bottom - outer.top;
+  SetWindowPos(form_, nullptr, area.left + (area.right - area.left - width) / 2,
+               area.top + (area.bottom - area.top - height) / 2, width, height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace zor

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "app/win32/InputBox.h"
+#include "app/win32/LogView.h"
+#include "interpreter/Console.h"
+
+#include <windows.h>
+
+#include <memory>
+
+namespace zor {
+
+// The console window. It shows the console's state and forwards key presses
+// and life-cycle events to it; every decision is the console's.
+class Form1 {
+ public:
+  Form1(HINSTANCE instance, Services services);
+  ~Form1();
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
+
+  HWND handle() const { return form_; }
+
+ private:
+  // A solid brush for the colour a box is painted in, made again only when
+  // that colour changes.
+  class Brush {
+   public:
+    ~Brush();
+    HBRUSH of(COLORREF colour);
+
+   private:
+    HBRUSH brush_ = nullptr;
+    COLORREF colour_ = 0;
+  };
+
+  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void keyPress(char16_t keyCode);
+  void render();
+  void formResize();
+  void useMessageFont();
+  void placeCentred();
+  LRESULT paintBox(HDC dc, HWND box);
+
+  Console console_;
+  HWND form_ = nullptr;
+  HWND frame2_ = nullptr;
+  std::unique_ptr<InputBox> text2_;
+  HWND frame1_ = nullptr;
+  std::unique_ptr<LogView> text1_;
+  HWND focus_ = nullptr;
+  HFONT font_ = nullptr;
+  Brush brush1_;
+  Brush brush2_;
+  BoxColours painted1_;
+  BoxColours painted2_;
+  std::u16string caption_;
+};
+
+}  // namespace zor

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Times zor.exe under Wine on a private X server: process start to the window
+# shown (a warm Wine prefix, several runs), then the cost of one "say" line
+# with 1,000 and with 100,000 lines in the log, measured by zor_remote.exe,
+# and the window's processor time for it (Linux's count, at 10 ms steps).
+# Usage: bench/win32/window_timings.sh path/to/zor.exe path/to/zor_remote.exe [runs]
+# The Wine prefix is made in the folder of zor_remote.exe unless WINEPREFIX
+# names one.
+set -eu
+remote=$(realpath "$2")
+runs=${3:-5}
+export WINEPREFIX=${WINEPREFIX:-$(dirname "$remote")/wine}
+source "$(dirname "$0")/../../tests/win32/wine_session.sh" "$1"
+
+zor_start
+zor_type 'stop'
+zor_wait_exit 10
+for run in $(seq 1 "$runs"); do
+  start=$(date +%s%N)
+  zor_start
+  shown=$(date +%s%N)
+  echo "run $run: window shown after $(((shown - start) / 1000000)) ms"
+  zor_type 'stop'
+  zor_wait_exit 10
+done
+
+for lines in 1000 100000; do
+  seq 1 "$lines" | awk '{ printf "filler line %d: the quick brown fox 跳过了懒狗\r\n", $1 }' |
+    iconv -f UTF-8 -t GBK >"$prog/fill$lines.txt"
+done
+# The window's own processor time, from the kernel's count, besides the
+# wall-clock time that a busy machine inflates.
+processor_ms() { awk '{ print ($14 + $15) * 10 }' "/proc/$zor_pid/stat"; }
+zor_start
+for lines in 1000 100000; do
+  "$wine" "$remote" load "fill$lines"
+  before=$(processor_ms)
+  "$wine" "$remote" say 200
+  after=$(processor_ms)
+  awk -v ms=$((after - before)) -v n="$lines" \
+    'BEGIN { printf "  %d lines in the log: processor time of zor.exe per line %.1f ms\n", n, ms / 200 }'
+done

@@ -1,0 +1,139 @@
+// Drives the running zor.exe window from outside, through its own controls,
+// the way the user would. SendMessage returns only once the window has
+// handled the message, so a line entered here has been run, and the log box
+// brought up to date, when enter() returns.
+// Usage: zor_remote.exe log                 writes the log box's text, UTF-8
+//        zor_remote.exe desktop-colour      writes the system's desktop colour, RRGGBB
+//        zor_remote.exe geometry [<w> <h>]  resizes the window to an outer size of w x h
+//                                           pixels if asked, then writes where the
+//                                           window and its controls are
+//        zor_remote.exe load <file>         clears the log and loads <file>.txt, timed
+//        zor_remote.exe say <count>         enters <count> "say" lines, timed
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+HWND findForm() {
+  for (int attempt = 0; attempt < 300; ++attempt) {
+    if (HWND form = FindWindowW(L"ZorForm1", nullptr)) {
+      return form;
+    }
+    Sleep(100);
+  }
+  return nullptr;
+}
+
+HWND findFrame(HWND form, const wchar_t* caption) {
+  return FindWindowExW(form, nullptr, L"BUTTON", caption);
+}
+
+// The text box inside the frame with the given caption.
+HWND findBox(const wchar_t* frameCaption) {
+  return FindWindowExW(findFrame(findForm(), frameCaption), nullptr, L"EDIT", nullptr);
+}
+
+// A control's name, position in its parent's client area, and size, in pixels.
+void writePlace(const char* name, HWND control) {
+  RECT r;
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+  std::printf("%s %ld %ld %ld %ld\n", name, r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+int writeGeometry(HWND form, int argc, wchar_t* argv[]) {
+  if (argc == 4) {
+    SetWindowPos(form, nullptr, 0, 0, _wtoi(argv[2]), _wtoi(argv[3]),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  RECT outer;
+  GetWindowRect(form, &outer);
+  RECT client;
+  GetClientRect(form, &client);
+  std::printf("Form1 %ld %ld %ld %ld client %ld %ld\n", outer.left, outer.top,
+              outer.right - outer.left, outer.bottom - outer.top, client.right, client.bottom);
+  HWND frame1 = findFrame(form, L"日志Log");
+  HWND frame2 = findFrame(form, L"输入Input");
+  writePlace("Frame1", frame1);
+  writePlace("Text1", FindWindowExW(frame1, nullptr, L"EDIT", nullptr));
+  writePlace("Frame2", frame2);
+  writePlace("Text2", FindWindowExW(frame2, nullptr, L"EDIT", nullptr));
+  return 0;
+}
+
+void enter(HWND box, const std::wstring& line) {
+  SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(line.c_str()));
+  SendMessageW(box, WM_CHAR, VK_RETURN, 0);
+}
+
+double milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(to.QuadPart - from.QuadPart) * 1e3 /
+         static_cast<double>(frequency.QuadPart);
+}
+
+int writeLog(HWND log) {
+  // GetWindowText would read another process's window caption, not the box.
+  std::wstring text(static_cast<std::size_t>(SendMessageW(log, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      SendMessageW(log, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                       nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
+                      nullptr, nullptr);
+  DWORD written = 0;
+  WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()),
+            &written, nullptr);
+  return written == bytes.size() ? 0 : 1;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t* argv[]) {
+  const std::wstring command = argc > 1 ? argv[1] : L"";
+  if (command == L"desktop-colour" && argc == 2) {
+    const COLORREF colour = GetSysColor(COLOR_DESKTOP);
+    std::printf("%02x%02x%02x\n", GetRValue(colour), GetGValue(colour), GetBValue(colour));
+    return 0;
+  }
+  if (command == L"geometry" && (argc == 2 || argc == 4)) {
+    HWND form = findForm();
+    return form == nullptr ? 1 : writeGeometry(form, argc, argv);
+  }
+  if (command == L"log" && argc == 2) {
+    HWND log = findBox(L"日志Log");
+    return log == nullptr ? 1 : writeLog(log);
+  }
+  HWND input = findBox(L"输入Input");
+  if (input == nullptr || argc != 3 || (command != L"load" && command != L"say")) {
+    std::fputs(
+        "usage: zor_remote.exe log | desktop-colour | geometry [w h] | load <file> | say <count>\n",
+        stderr);
+    return 1;
+  }
+  LARGE_INTEGER start;
+  LARGE_INTEGER end;
+  if (command == L"load") {
+    enter(input, L"clear");
+    QueryPerformanceCounter(&start);
+    enter(input, std::wstring(L"load ") + argv[2]);
+    QueryPerformanceCounter(&end);
+    enter(input, L"say warm-up");
+    std::wprintf(L"load %ls: %.1f ms\n", argv[2], milliseconds(start, end));
+    return 0;
+  }
+  const int count = std::max(1, _wtoi(argv[2]));
+  QueryPerformanceCounter(&start);
+  for (int line = 0; line < count; ++line) {
+    enter(input, L"say The quick brown fox 跳过了懒狗");
+  }
+  QueryPerformanceCounter(&end);
+  std::wprintf(L"one say line: %.3f ms (mean of %d)\n", milliseconds(start, end) / count, count);
+  return 0;
+}

@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# zor.exe under Wine takes typed and pasted command lines, and its own save
+# command writes the log byte for byte in code page 936. stop ends the
+# process at once; hide leaves it running without a window.
+# The log box shows the log character for character, after appends and after
+# the log was emptied. bm paints both boxes in the desktop colour and back.
+# Usage: window_test.sh path/to/zor.exe path/to/zor_remote.exe
+remote=$2
+source "$(dirname "$0")/wine_session.sh"
+
+# The colour (RRGGBB) of the pixel at x, y of the window, from a dump of it:
+# a header of big-endian numbers, a colour map, then 32-bit pixels stored
+# blue, green, red.
+pixel() {
+  xwd -id "$window" -silent >"$work/window.xwd"
+  local header
+  read -ra header < <(od -A n -t u4 --endian=big -N 80 "$work/window.xwd" | tr '\n' ' ')
+  local offset=$((header[0] + header[19] * 12 + $2 * header[12] + $1 * 4))
+  od -A n -t x1 -j "$offset" -N 3 "$work/window.xwd" | awk '{ print $3 $2 $1 }'
+}
+# Both boxes painted in $1: a point of the log box right of its short lines,
+# and one in the middle of the input box.
+boxes_painted() { [ "$(pixel 450 150)" = "$1" ] && [ "$(pixel 450 280)" = "$1" ]; }
+
+# The log box's text must be the saved file without the CR LF that the save
+# added after the log's last line.
+check_log_box() {
+  "$wine" "$remote" log >"$work/box.txt" || fail "could not read the log box"
+  iconv -f GBK -t UTF-8 "$1" | head -c -2 >"$work/log.txt"
+  cmp "$work/log.txt" "$work/box.txt" || fail "the log box does not show the log of $1"
+}
+
+zor_start
+zor_type 'th'
+zor_type 'say hello'
+# Tab goes from the input box to the log box and back, which selects the
+# input box's text, so what is typed next takes its place.
+xdotool type --delay 15 'say x'
+xdotool key Tab Tab
+zor_type 'say tab'
+zor_paste 'say 你好'
+# A blank line does nothing and the box keeps its blanks.
+zor_type '   '
+zor_type 'top'
+zor_type 'title abc'
+wait_for 10 find_window '^abc$' || fail "the title command did not change the caption"
+boxes_painted ffffff || fail "the boxes are not white at start"
+desktop=$("$wine" "$remote" desktop-colour | tr -d '\r')
+zor_type 'bm'
+wait_for 5 boxes_painted "$desktop" || fail "bm did not paint the boxes in the desktop colour $desktop"
+zor_type 'bm'
+wait_for 5 boxes_painted ffffff || fail "a second bm did not paint the boxes white again"
+zor_type 'save out'
+wait_for 20 test -f "$prog/out.txt" || fail "save wrote no out.txt"
+
+# The banner's time stamps vary; everything else is exact. The file ends
+# with the CR LF that every write adds after the log's own last line.
+windows_dir="Z:$(printf '%s' "$prog" | tr / '\\')"
+printf '%s\r\n' \
+  '[T]Welcome to use ZOR_Command!' \
+  '[T]欢迎使用ZOR命令符！' \
+  '[T]The version of this command is V2.0.0.0' \
+  '[T]此命令符的版本为 V2.0.0.0' \
+  '[T]Type help/? to get help!' \
+  '[T]输入help/?获取帮助！' \
+  "[T]程序路径Run at $windows_dir" \
+  '[T]>>>th' \
+  '时间显示已关闭!' \
+  '>>>say hello' \
+  'hello' \
+  '>>>say tab' \
+  'tab' \
+  '>>>say 你好' \
+  '你好' \
+  '>>>   top' \
+  '无法识别的命令！请仔细检查你的命令！' \
+  '>>>title abc' \
+  '>>>bm' \
+  '>>>bm' \
+  '>>>save out' \
+  '保存！请检查同一目录下的out.txt' \
+  '' | iconv -f UTF-8 -t GBK >"$work/expected.txt"
+LC_ALL=C sed 's/^\[[0-9][0-9]:[0-9][0-9]:[0-9][0-9]\]/[T]/' "$prog/out.txt" >"$work/saved.txt"
+if ! cmp "$work/expected.txt" "$work/saved.txt"; then
+  diff <(iconv -f GBK -t UTF-8 "$work/expected.txt") <(iconv -f GBK -t UTF-8 "$work/saved.txt") || true
+  fail "the saved log differs from the expected bytes"
+fi
+# 你好 in code page 936, whatever iconv's table says.
+LC_ALL=C grep -q $'^\xc4\xe3\xba\xc3\r$' "$prog/out.txt" || fail "你好 is not C4 E3 BA C3"
+check_log_box "$prog/out.txt"
+
+zor_type 'clear'
+zor_paste 'say 清空之后'
+zor_type 'save out2'
+wait_for 20 test -f "$prog/out2.txt" || fail "save wrote no out2.txt"
+printf '%s\r\n' '>>>say 清空之后' '清空之后' '>>>save out2' '保存！请检查同一目录下的out2.txt' '' |
+  iconv -f UTF-8 -t GBK | cmp - "$prog/out2.txt" || fail "the log after clear is wrong"
+check_log_box "$prog/out2.txt"
+
+zor_type 'stop'
+zor_wait_exit 10
+[ "$exit_status" = 0 ] || fail "stop did not end the process at once (status $exit_status)"
+
+zor_start
+zor_type 'hide'
+wait_for 10 bash -c "! xdotool search --onlyvisible --name DEZEZA >/dev/null" ||
+  fail "hide left the window on the screen"
+sleep 1
+kill -0 "$zor_pid" || fail "hide ended the process"
+echo "PASS"

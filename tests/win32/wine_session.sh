@@ -1,0 +1,93 @@
+# Sourced by the window tests: a private X server, the Wine prefix, and
+# zor.exe started from a fresh program directory, with ways to type and paste
+# into its window. Expects WINEPREFIX in the environment; $1 is zor.exe.
+set -eu
+zor_exe=$1
+wine=${ZOR_WINE:-wine}
+work=$(mktemp -d)
+prog=$work/prog
+mkdir "$prog"
+zor_pid= xvfb_pid=
+helpers=()
+
+export LC_ALL=zh_CN.UTF-8 WINEDEBUG=-all HOME=$work XDG_RUNTIME_DIR=$work
+
+session_end() {
+  local status=$?
+  wineserver -k 2>/dev/null || true
+  for p in "${helpers[@]}" $zor_pid $xvfb_pid; do kill "$p" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+  return $status
+}
+trap session_end EXIT
+
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}
+
+# Waits up to $1 seconds for the command that follows to succeed.
+wait_for() {
+  local seconds=$1
+  shift
+  local end=$((SECONDS + seconds))
+  until "$@"; do
+    [ "$SECONDS" -lt "$end" ] || return 1
+    sleep 0.1
+  done
+}
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+wait_for 20 test -s "$work/display" || fail "Xvfb did not start"
+export DISPLAY=:$(head -n1 "$work/display")
+
+# Wine makes its prefix on the first start; that start is slow.
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  mkdir -p "$WINEPREFIX"
+  "$wine" wineboot -i >/dev/null 2>&1 || true
+  wineserver -w
+fi
+
+window=
+find_window() {
+  window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1) && [ -n "$window" ]
+}
+
+# Starts zor.exe from the program directory and waits for its window by the
+# ASCII end of its caption, which matches whatever the locale.
+zor_start() {
+  cp "$zor_exe" "$prog/zor.exe"
+  "$wine" "$prog/zor.exe" >"$work/zor.log" 2>&1 &
+  zor_pid=$!
+  wait_for 30 find_window 'DEZEZA$' || fail "no window with the caption ZOR命令符-DEZEZA"
+  wait_for 10 xdotool windowfocus --sync "$window" 2>/dev/null || fail "the window takes no focus"
+}
+
+# Types one command line into the input box and presses Enter.
+zor_type() {
+  xdotool type --delay 15 -- "$1"
+  xdotool key Return
+}
+
+# Puts a line on the clipboard, pastes it into the input box, presses Enter.
+zor_paste() {
+  printf '%s' "$1" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
+  helpers+=($!)
+  sleep 0.2
+  xdotool key ctrl+v
+  xdotool key Return
+}
+
+# Waits up to $1 seconds for zor to end and puts its exit status in
+# exit_status; one that has not ended by then is killed and gets 143.
+exit_status=
+zor_wait_exit() {
+  (sleep "$1" && kill "$zor_pid" 2>/dev/null) &
+  local watchdog=$!
+  exit_status=0
+  wait "$zor_pid" || exit_status=$?
+  kill "$watchdog" 2>/dev/null || true
+  zor_pid=
+}
