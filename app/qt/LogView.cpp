@@ -263,9 +263,14 @@ void LogView::keyPressEvent(QKeyEvent* event) {
     return event == move || event == select;
   };
   const bool extend = event->modifiers().testFlag(Qt::ShiftModifier);
+  // Past the first or the last row is the start or the end of the log.
   const auto rowsAway = [this](long rows) {
-    const qreal x = rows_.xOf(caret_);
-    return rows_.positionAt(rows_.moved(rows_.spotOf(caret_), rows), x);
+    const RowSpot from = rows_.spotOf(caret_);
+    const RowSpot to = rows_.moved(from, rows);
+    if (to == from) {
+      return rows < 0 ? std::size_t{0} : log_->text().size();
+    }
+    return rows_.positionAt(to, rows_.xOf(caret_));
   };
   if (is(QKeySequence::MoveToStartOfDocument, QKeySequence::SelectStartOfDocument)) {
     moveCaret(0, extend);

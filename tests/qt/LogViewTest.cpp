@@ -1,9 +1,13 @@
+#include "app/qt/Form1.h"
 #include "app/qt/LogView.h"
 #include "app/qt/LogViewRows.h"
+#include "platform/CodePage.h"
+#include "tests/support/Fakes.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTest>
@@ -145,6 +149,45 @@ TEST_F(LogViewTest, ContextMenuCopiesAndSelectsAll) {
   menu->actions()[0]->trigger();
   menu->close();
   EXPECT_EQ(QGuiApplication::clipboard()->text().toStdU16String(), log.text());
+}
+
+TEST(LogViewLineEndsTest, CrLfLoneCrAndLoneLfEachEndOneRow) {
+  Log log;
+  log.append(u"a\rb\nc\r\nd");
+  LogView view(nullptr);
+  view.resize(300, 200);
+  view.show();
+  view.mirror(log);
+  view.setFocus();
+  QTest::keyClick(&view, Qt::Key_Home, Qt::ControlModifier);
+  std::vector<std::size_t> carets;
+  for (int i = 0; i < 4; ++i) {
+    QTest::keyClick(&view, Qt::Key_Down);
+    carets.push_back(view.caretPosition());
+  }
+  EXPECT_EQ(carets, (std::vector<std::size_t>{2, 4, 7, 8}));
+  QTest::keyClick(&view, Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(view.selectedText(), QStringLiteral("a\rb\nc\r\nd"));
+  EXPECT_EQ(view.verticalScrollBar()->maximum(), 0);
+}
+
+// Tab order Text1, Text2; keys typed in the log stay there.
+TEST(LogViewInWindowTest, TabReachesTheLogAndItsKeysStayThere) {
+  FixedClock clock;
+  RecordingMediaDevice media;
+  const auto codePage = systemCodePage();
+  Form1 form(Services{clock, media, *codePage, u"/opt/zor"});
+  form.show();
+  auto* text1 = form.findChild<LogView*>(QStringLiteral("Text1"));
+  auto* text2 = form.findChild<QLineEdit*>(QStringLiteral("Text2"));
+  QTest::keyClick(text2, Qt::Key_Tab);
+  EXPECT_EQ(form.focusWidget(), text1);
+  QTest::keyClick(text1, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(text1, Qt::Key_X);
+  EXPECT_EQ(text1->selectedText().toStdU16String(), form.console().log.text());
+  EXPECT_EQ(text2->text(), QString());
+  QTest::keyClick(text1, Qt::Key_Tab);
+  EXPECT_EQ(form.focusWidget(), text2);
 }
 
 // A log cut back and written again to its old length is drawn anew.
