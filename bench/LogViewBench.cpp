@@ -102,20 +102,63 @@ void BM_LoadThroughWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadThroughWindow)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// PageDown in the focused view and the paint of the new page, in a log of
-// 2,000,000 lines, every 100th of them wrapped over many rows.
-void BM_PageDownAndPaint(benchmark::State& state) {
-  Window window(u"/opt/zor");
-  window.log().append(filler(2'000'000, 100));
+// "load" of a 200 MB file that is one line with no blank, typed into the
+// real window and painted, then a PageUp into the line painted. Once.
+void BM_LoadOneLineOf200MB(benchmark::State& state) {
+  static const GeneratedFile file(
+      "long.txt", 1, [](int, std::u16string& block) { block.assign(100'000'000, u'字'); });
+  Window window(file.programDirectory);
+  for (auto _ : state) {
+    window.enter(QStringLiteral("load long"));
+    window.text1->setFocus();
+    QTest::keyClick(window.text1, Qt::Key_PageUp);
+    window.text1->viewport()->repaint();
+  }
+  if (!window.log().text().ends_with(u"long.txt读取完成！\r\n")) {
+    state.SkipWithError("the command failed");
+  }
+  state.counters["MB"] = static_cast<double>(file.size) / 1e6;
+  state.counters["piece"] = static_cast<double>(window.text1->topRow().piece);
+}
+BENCHMARK(BM_LoadOneLineOf200MB)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// PageDown in the focused view and the paint of the new page, from the top
+// to the end and from the top again.
+void pageDownAndPaint(benchmark::State& state, Window& window) {
   window.enter(QStringLiteral("top"));
   window.text1->setFocus();
   for (auto _ : state) {
+    const RowSpot before = window.text1->topRow();
     QTest::keyClick(window.text1, Qt::Key_PageDown);
     window.text1->viewport()->repaint();
+    if (window.text1->topRow() == before) {
+      state.PauseTiming();
+      QTest::keyClick(window.text1, Qt::Key_Home, Qt::ControlModifier);
+      state.ResumeTiming();
+    }
   }
-  state.counters["line"] = static_cast<double>(window.text1->topRow().line);
+}
+
+// PageDown and paint in a log of 2,000,000 lines, every 100th of them wrapped over many rows.
+void BM_PageDownAndPaint(benchmark::State& state) {
+  Window window(u"/opt/zor");
+  window.log().append(filler(2'000'000, 100));
+  pageDownAndPaint(state, window);
 }
 BENCHMARK(BM_PageDownAndPaint)->Unit(benchmark::kMicrosecond);
+
+// PageDown and paint inside one line of 2,000,000 characters, which is laid
+// out a piece at a time.
+void BM_PageDownInOneLongLine(benchmark::State& state) {
+  Window window(u"/opt/zor");
+  std::u16string line;
+  while (line.size() < 2'000'000) {
+    line += u"天地玄黄宇宙洪荒 The quick brown fox jumps over a dog. ";
+  }
+  window.log().appendLine({}, line);
+  pageDownAndPaint(state, window);
+}
+BENCHMARK(BM_PageDownInOneLongLine)->Unit(benchmark::kMicrosecond);
 
 // "top" typed with a 2,000,000-line log whose end is shown.
 void BM_TopOf2MLines(benchmark::State& state) {
