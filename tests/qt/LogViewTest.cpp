@@ -2,6 +2,7 @@
 #include "app/qt/LogView.h"
 #include "app/qt/LogViewRows.h"
 #include "platform/CodePage.h"
+#include "platform/Utf8.h"
 #include "tests/support/Fakes.h"
 
 #include <QApplication>
@@ -13,6 +14,9 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
 
 namespace zor::test {
 namespace {
@@ -190,11 +194,39 @@ TEST(LogViewInWindowTest, TabReachesTheLogAndItsKeysStayThere) {
   EXPECT_EQ(form.focusWidget(), text2);
 }
 
+// A load that fails half-way takes its lines back; the window shows the
+// log as it is then, drawn as a fresh view would draw it.
+TEST(LogViewInWindowTest, LoadTakenBackIsShownAsTheLogIsNow) {
+  const auto directory = std::filesystem::temp_directory_path() /
+                         ("zor-test-" + std::to_string(std::random_device()()));
+  std::filesystem::create_directories(directory);
+  std::filesystem::create_symlink("/proc/self/mem", directory / "mem.txt");
+  FixedClock clock;
+  RecordingMediaDevice media;
+  const auto codePage = systemCodePage();
+  Form1 form(Services{clock, media, *codePage, fromUtf8(directory.string())});
+  form.show();
+  auto* text1 = form.findChild<LogView*>(QStringLiteral("Text1"));
+  auto* text2 = form.findChild<QLineEdit*>(QStringLiteral("Text2"));
+  text2->setText(QStringLiteral("load mem"));
+  QTest::keyClick(text2, Qt::Key_Return);
+  const Log& log = form.console().log;
+  EXPECT_TRUE(log.text().ends_with(u"文件操作失败！mem.txt: Input/output error\r\n"));
+
+  LogView fresh(nullptr);
+  fresh.resize(text1->size());
+  fresh.show();
+  fresh.mirror(log);
+  EXPECT_EQ(text1->topRow(), fresh.topRow());
+  EXPECT_EQ(text1->viewport()->grab().toImage(), fresh.viewport()->grab().toImage());
+  std::filesystem::remove_all(directory);
+}
+
 // A log cut back and written again to its old length is drawn anew.
 TEST_F(LogViewTest, TruncatedLogIsDrawnAsItIsNow) {
   log.truncate(log.lineStart(97));
-  log.appendLine({}, u"LINE 7");
-  log.appendLine({}, u"after");
+  log.append(u"LINE 7\r\nline 8\r\nline 9\r\nlonger than before\r\n");
+  log.caretToEnd();
   view.mirror(log);
   LogView fresh(nullptr);
   fresh.resize(view.size());
