@@ -355,8 +355,12 @@ void LogView::mouseDoubleClickEvent(QMouseEvent* event) {
   viewport()->update();
 }
 
+// A notch of 120 scrolls the system's number of rows; finer wheels add up.
 void LogView::wheelEvent(QWheelEvent* event) {
-  scrollRows(-static_cast<long>(event->angleDelta().y()) * QApplication::wheelScrollLines() / 120);
+  wheelAngle_ += static_cast<long>(event->angleDelta().y()) * QApplication::wheelScrollLines();
+  const long rows = wheelAngle_ / 120;
+  wheelAngle_ -= rows * 120;
+  scrollRows(-rows);
   event->accept();
 }
 

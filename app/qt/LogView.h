@@ -71,6 +71,7 @@ class LogView final : public QAbstractScrollArea {
   RowSpot top_;
   bool syncingScrollBar_ = false;
   bool dragging_ = false;
+  long wheelAngle_ = 0;  // wheel turn not yet scrolled, times rows a notch
 };
 
 }  // namespace zor

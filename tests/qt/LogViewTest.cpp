@@ -126,6 +126,13 @@ TEST_F(LogViewTest, WheelAndScrollBarScroll) {
                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(view.viewport(), &down);
   EXPECT_EQ(view.topRow().line, static_cast<std::size_t>(QApplication::wheelScrollLines()));
+  // A fine wheel's small steps add up to a notch.
+  QWheelEvent back(QPointF(10, 10), view.mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, 40),
+                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  for (int i = 0; i < 3; ++i) {
+    QApplication::sendEvent(view.viewport(), &back);
+  }
+  EXPECT_EQ(view.topRow(), RowSpot{});
   view.verticalScrollBar()->setValue(40);
   EXPECT_EQ(view.topRow(), (RowSpot{40, 0, 0}));
 }
