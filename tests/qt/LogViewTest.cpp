@@ -229,6 +229,33 @@ TEST(LogViewInWindowTest, LoadTakenBackIsShownAsTheLogIsNow) {
   std::filesystem::remove_all(directory);
 }
 
+// Chinese text is drawn, in the view's text colour (near enough, for its
+// edges are smoothed) on its base colour.
+TEST(LogViewColoursTest, ChineseTextIsDrawnInTheTextColour) {
+  Log log;
+  log.append(u"天地玄黄宇宙洪荒\r\n");
+  LogView view(nullptr);
+  view.resize(300, 100);
+  QPalette palette = view.palette();
+  palette.setColor(QPalette::Base, QColor(0x3A, 0x6E, 0xA5));
+  palette.setColor(QPalette::Text, Qt::white);
+  view.setPalette(palette);
+  view.show();
+  view.mirror(log);
+  const QImage image = view.viewport()->grab().toImage();
+  int text = 0;
+  int base = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      text += c.red() > 0xD0 && c.green() > 0xD0 && c.blue() > 0xD0 ? 1 : 0;
+      base += c == QColor(0x3A, 0x6E, 0xA5) ? 1 : 0;
+    }
+  }
+  EXPECT_GT(text, 20);
+  EXPECT_GT(base, image.width() * image.height() / 2);
+}
+
 // A log cut back and written again to its old length is drawn anew.
 TEST_F(LogViewTest, TruncatedLogIsDrawnAsItIsNow) {
   log.truncate(log.lineStart(97));
