@@ -20,6 +20,8 @@ namespace {
 constexpr int kMargin = 4;
 // Right of every row; small enough for the layout's fixed-point arithmetic.
 constexpr qreal kFarRight = 1e6;
+// How often a drag past the view's edge scrolls a row.
+constexpr int kDragScrollMs = 50;
 
 bool isPairAt(const std::u16string& text, std::size_t i) {
   return i + 1 < text.size() && text[i] >= 0xD800 && text[i] < 0xDC00 && text[i + 1] >= 0xDC00 &&
@@ -312,18 +314,37 @@ void LogView::mousePressEvent(QMouseEvent* event) {
             event->modifiers().testFlag(Qt::ShiftModifier));
 }
 
-// Dragging past the top or the bottom scrolls a row at a time.
+// Dragging past the top or the bottom scrolls a row at a time, and goes on
+// scrolling while the mouse stays there.
 void LogView::mouseMoveEvent(QMouseEvent* event) {
   if (!dragging_ || !event->buttons().testFlag(Qt::LeftButton)) {
     return;
   }
-  const QPoint point = event->position().toPoint();
-  if (point.y() < 0) {
+  dragPoint_ = event->position().toPoint();
+  dragOn();
+  if (dragPoint_.y() < 0 || dragPoint_.y() >= viewport()->height()) {
+    dragScroll_.start(kDragScrollMs, this);
+  } else {
+    dragScroll_.stop();
+  }
+}
+
+void LogView::timerEvent(QTimerEvent* event) {
+  if (event->timerId() == dragScroll_.timerId()) {
+    dragOn();
+  } else {
+    QAbstractScrollArea::timerEvent(event);
+  }
+}
+
+void LogView::dragOn() {
+  if (dragPoint_.y() < 0) {
     scrollRows(-1);
-  } else if (point.y() >= viewport()->height()) {
+  } else if (dragPoint_.y() >= viewport()->height()) {
     scrollRows(1);
   }
-  caret_ = positionAt(QPoint(point.x(), std::clamp(point.y(), 0, viewport()->height() - 1)));
+  caret_ =
+      positionAt(QPoint(dragPoint_.x(), std::clamp(dragPoint_.y(), 0, viewport()->height() - 1)));
   viewport()->update();
 }
 
@@ -332,6 +353,7 @@ void LogView::mouseReleaseEvent(QMouseEvent* event) {
     return;
   }
   dragging_ = false;
+  dragScroll_.stop();
   QClipboard* clipboard = QGuiApplication::clipboard();
   if (clipboard->supportsSelection() && selectionStart() < selectionEnd()) {
     clipboard->setText(selectedText(), QClipboard::Selection);

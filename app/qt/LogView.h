@@ -4,6 +4,7 @@
 #include "interpreter/Log.h"
 
 #include <QAbstractScrollArea>
+#include <QBasicTimer>
 
 #include <cstddef>
 #include <cstdint>
@@ -48,6 +49,7 @@ class LogView final : public QAbstractScrollArea {
   void contextMenuEvent(QContextMenuEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void timerEvent(QTimerEvent* event) override;
 
  private:
   int rowsOnScreen() const;
@@ -56,6 +58,7 @@ class LogView final : public QAbstractScrollArea {
   void scrollRows(long rows);
   void showCaret();
   void moveCaret(std::size_t position, bool keepAnchor);
+  void dragOn();
   std::size_t positionAt(QPoint point);
   std::size_t nextPosition(std::size_t position) const;
   std::size_t previousPosition(std::size_t position) const;
@@ -71,6 +74,8 @@ class LogView final : public QAbstractScrollArea {
   RowSpot top_;
   bool syncingScrollBar_ = false;
   bool dragging_ = false;
+  QPoint dragPoint_;
+  QBasicTimer dragScroll_;
   long wheelAngle_ = 0;  // wheel turn not yet scrolled, times rows a notch
 };
 

@@ -79,6 +79,22 @@ TEST_F(LogViewTest, MouseSelectsByDragShiftClickAndWordAndCopiesCrLf) {
   QTest::mouseRelease(viewport, Qt::LeftButton, {}, at(2, QStringLiteral("li")));
   EXPECT_EQ(selected(), QStringLiteral("0\r\nline 1\r\nli"));
 
+  // Held below the view, the drag goes on scrolling and selecting.
+  QTest::mousePress(viewport, Qt::LeftButton, {}, at(0, QString()));
+  QTest::mouseMove(viewport, QPoint(1, viewport->height() + 5));
+  for (int i = 0; i < 100 && view.topRow().line < 5; ++i) {
+    QTest::qWait(20);
+  }
+  EXPECT_GE(view.topRow().line, 5u);
+  QTest::mouseRelease(viewport, Qt::LeftButton, {}, QPoint(1, viewport->height() + 5));
+  const std::size_t top = view.topRow().line;
+  QTest::qWait(150);
+  EXPECT_EQ(view.topRow().line, top);
+  EXPECT_EQ(view.selectionStart(), 0u);
+  EXPECT_GT(view.selectionEnd(), log.lineStart(top));
+
+  QTest::keyClick(&view, Qt::Key_Home, Qt::ControlModifier);
+  QTest::mouseClick(viewport, Qt::LeftButton, {}, at(0, QStringLiteral("line ")));
   QTest::mouseClick(viewport, Qt::LeftButton, Qt::ShiftModifier, at(1, QString()));
   EXPECT_EQ(selected(), QStringLiteral("0\r\n"));
 
