@@ -1,4 +1,5 @@
 #include "app/qt/Form1.h"
+#include "app/qt/LogView.h"
 #include "bench/BenchSupport.h"
 #include "bench/GeneratedFile.h"
 
@@ -8,53 +9,183 @@
 
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+#include <fstream>
+#include <memory>
+
 namespace zor::bench {
 namespace {
 
-// One "say" command line typed into the real window, with a log that
-// already holds state.range(0) lines.
-void BM_SayThroughWindowWithLogOf(benchmark::State& state) {
-  const SystemClock clock;
-  SilentMediaDevice media;
-  const auto codePage = systemCodePage();
-  Form1 form(Services{clock, media, *codePage, u"/opt/zor"});
-  form.show();
-  std::u16string filler;
-  for (std::int64_t i = 0; i < state.range(0); ++i) {
-    filler += kLine;
+// The real window with the log view on screen, and a way to type into it.
+class Window {
+ public:
+  explicit Window(const std::u16string& programDirectory)
+      : codePage_(systemCodePage()), form_(Services{clock_, media_, *codePage_, programDirectory}) {
+    form_.show();
+    text1 = form_.findChild<LogView*>(QStringLiteral("Text1"));
+    text2_ = form_.findChild<QLineEdit*>(QStringLiteral("Text2"));
   }
-  form.console().log.append(filler);
-  auto* text2 = form.findChild<QLineEdit*>(QStringLiteral("Text2"));
-  const QString line = QStringLiteral("say The quick brown fox 跳过了懒狗");
-  text2->setText(line);
-  QTest::keyClick(text2, Qt::Key_Return);  // the view takes the filler in once
+
+  Log& log() { return form_.console().log; }
+
+  // Types the line, presses Enter and paints what the view now shows.
+  void enter(const QString& line) {
+    text2_->setText(line);
+    QTest::keyClick(text2_, Qt::Key_Return);
+    text1->viewport()->repaint();
+  }
+
+  LogView* text1 = nullptr;
+
+ private:
+  const SystemClock clock_;
+  SilentMediaDevice media_;
+  const std::unique_ptr<CodePage> codePage_;
+  Form1 form_;
+  QLineEdit* text2_ = nullptr;
+};
+
+// `lines` lines; with `longEvery`, every so many of them is a line of some
+// 1,500 characters that wraps over many rows.
+std::u16string filler(std::int64_t lines, std::int64_t longEvery = 0) {
+  std::u16string wrapped;
+  for (int i = 0; i < 50; ++i) {
+    wrapped += u"Wrapped words of a long line, 长行里的字 ";
+  }
+  wrapped += u"\r\n";
+  std::u16string text;
+  for (std::int64_t i = 0; i < lines; ++i) {
+    text += longEvery != 0 && i % longEvery == 0 ? wrapped : kLine;
+  }
+  return text;
+}
+
+// The process's resident memory in bytes.
+double residentBytes() {
+  std::ifstream statm("/proc/self/statm");
+  double size = 0;
+  double resident = 0;
+  statm >> size >> resident;
+  return resident * static_cast<double>(sysconf(_SC_PAGESIZE));
+}
+
+// One "say" command line typed into the real window and painted, with a
+// log that already holds state.range(0) lines.
+void BM_SayThroughWindowWithLogOf(benchmark::State& state) {
+  Window window(u"/opt/zor");
+  window.log().append(filler(state.range(0)));
+  window.enter(QStringLiteral("say The quick brown fox 跳过了懒狗"));
   for (auto _ : state) {
-    text2->setText(line);
-    QTest::keyClick(text2, Qt::Key_Return);
+    window.enter(QStringLiteral("say The quick brown fox 跳过了懒狗"));
   }
   state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_SayThroughWindowWithLogOf)->Arg(1'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SayThroughWindowWithLogOf)->Arg(1'000)->Arg(2'000'000)->Unit(benchmark::kMicrosecond);
 
-// "load" of the 100 MB, 2,000,000-line file typed into the real window: the
-// command and the view taking in the loaded lines. Once, for it is long.
+// The baseline of the load below: reading and decoding the same file.
+void BM_ReadAndDecode(benchmark::State& state) { readAndDecode(state, bigTextFile()); }
+BENCHMARK(BM_ReadAndDecode)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// "load" of the 100 MB, 2,000,000-line file typed into the real window,
+// until the view has painted it; then the resident memory per byte of the
+// file. Once, for it is long.
 void BM_LoadThroughWindow(benchmark::State& state) {
   const GeneratedFile& file = bigTextFile();
-  const SystemClock clock;
-  SilentMediaDevice media;
-  const auto codePage = systemCodePage();
-  Form1 form(Services{clock, media, *codePage, file.programDirectory});
-  form.show();
-  auto* text2 = form.findChild<QLineEdit*>(QStringLiteral("Text2"));
+  Window window(file.programDirectory);
   for (auto _ : state) {
-    text2->setText(QStringLiteral("load big"));
-    QTest::keyClick(text2, Qt::Key_Return);
+    window.enter(QStringLiteral("load big"));
   }
-  if (!form.console().log.text().ends_with(u"big.txt读取完成！\r\n")) {
+  if (!window.log().text().ends_with(u"big.txt读取完成！\r\n")) {
     state.SkipWithError("the command failed");
   }
+  state.counters["resident/file"] = residentBytes() / static_cast<double>(file.size);
 }
 BENCHMARK(BM_LoadThroughWindow)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// "load" of a 200 MB file that is one line with no blank, typed into the
+// real window and painted, then a PageUp into the line painted. Once.
+void BM_LoadOneLineOf200MB(benchmark::State& state) {
+  static const GeneratedFile file(
+      "long.txt", 1, [](int, std::u16string& block) { block.assign(100'000'000, u'字'); });
+  Window window(file.programDirectory);
+  for (auto _ : state) {
+    window.enter(QStringLiteral("load long"));
+    window.text1->setFocus();
+    QTest::keyClick(window.text1, Qt::Key_PageUp);
+    window.text1->viewport()->repaint();
+  }
+  if (!window.log().text().ends_with(u"long.txt读取完成！\r\n")) {
+    state.SkipWithError("the command failed");
+  }
+  state.counters["MB"] = static_cast<double>(file.size) / 1e6;
+  state.counters["piece"] = static_cast<double>(window.text1->topRow().piece);
+}
+BENCHMARK(BM_LoadOneLineOf200MB)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// PageDown in the focused view and the paint of the new page, from the top
+// to the end and from the top again.
+void pageDownAndPaint(benchmark::State& state, Window& window) {
+  window.enter(QStringLiteral("top"));
+  window.text1->setFocus();
+  for (auto _ : state) {
+    const RowSpot before = window.text1->topRow();
+    QTest::keyClick(window.text1, Qt::Key_PageDown);
+    window.text1->viewport()->repaint();
+    if (window.text1->topRow() == before) {
+      state.PauseTiming();
+      QTest::keyClick(window.text1, Qt::Key_Home, Qt::ControlModifier);
+      state.ResumeTiming();
+    }
+  }
+}
+
+// PageDown and paint in a log of 2,000,000 lines, every 100th of them wrapped over many rows.
+void BM_PageDownAndPaint(benchmark::State& state) {
+  Window window(u"/opt/zor");
+  window.log().append(filler(2'000'000, 100));
+  pageDownAndPaint(state, window);
+}
+BENCHMARK(BM_PageDownAndPaint)->Unit(benchmark::kMicrosecond);
+
+// PageDown and paint inside one line of 2,000,000 characters, which is laid
+// out a piece at a time.
+void BM_PageDownInOneLongLine(benchmark::State& state) {
+  Window window(u"/opt/zor");
+  std::u16string line;
+  while (line.size() < 2'000'000) {
+    line += u"天地玄黄宇宙洪荒 The quick brown fox jumps over a dog. ";
+  }
+  window.log().appendLine({}, line);
+  pageDownAndPaint(state, window);
+}
+BENCHMARK(BM_PageDownInOneLongLine)->Unit(benchmark::kMicrosecond);
+
+// "top" typed with a 2,000,000-line log whose end is shown.
+void BM_TopOf2MLines(benchmark::State& state) {
+  Window window(u"/opt/zor");
+  window.log().append(filler(2'000'000));
+  for (auto _ : state) {
+    state.PauseTiming();
+    window.enter(QStringLiteral("say end"));
+    state.ResumeTiming();
+    window.enter(QStringLiteral("top"));
+  }
+}
+BENCHMARK(BM_TopOf2MLines)->Unit(benchmark::kMillisecond);
+
+// "clear" typed with a 2,000,000-line log.
+void BM_ClearOf2MLines(benchmark::State& state) {
+  Window window(u"/opt/zor");
+  const std::u16string lines = filler(2'000'000);
+  for (auto _ : state) {
+    state.PauseTiming();
+    window.log().append(lines);
+    window.enter(QStringLiteral("say end"));
+    state.ResumeTiming();
+    window.enter(QStringLiteral("clear"));
+  }
+}
+BENCHMARK(BM_ClearOf2MLines)->Iterations(10)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zor::bench

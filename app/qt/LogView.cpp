@@ -1,82 +1,412 @@
 #include "app/qt/LogView.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
 #include <QScrollBar>
-#include <QTextCursor>
+#include <QTextBoundaryFinder>
+
+#include <algorithm>
+#include <climits>
 
 namespace zor {
 
 namespace {
 
-// The log's text from `from` on, with each CR LF (or lone CR) as one line
-// break.
-QString displayText(const std::u16string& text, std::size_t from) {
-  QString out;
-  out.reserve(static_cast<qsizetype>(text.size() - from));
-  for (std::size_t i = from; i < text.size(); ++i) {
-    const char16_t c = text[i];
-    if (c == u'\r') {
-      out.append(QChar(u'\n'));
-      if (i + 1 < text.size() && text[i + 1] == u'\n') {
-        ++i;
-      }
-    } else {
-      out.append(QChar(c));
-    }
-  }
-  return out;
+// Room between the frame and the text, in pixels.
+constexpr int kMargin = 4;
+// Right of every row; small enough for the layout's fixed-point arithmetic.
+constexpr qreal kFarRight = 1e6;
+// How often a drag past the view's edge scrolls a row.
+constexpr int kDragScrollMs = 50;
+
+bool isPairAt(const std::u16string& text, std::size_t i) {
+  return i + 1 < text.size() && text[i] >= 0xD800 && text[i] < 0xDC00 && text[i + 1] >= 0xDC00 &&
+         text[i + 1] < 0xE000;
 }
 
-// Where the log's caret falls in the view, whose line breaks are one
-// character where the log has two.
-int viewPosition(const std::u16string& text, std::size_t caret, int end) {
-  if (caret >= text.size()) {
-    return end;
-  }
-  std::size_t position = caret;
-  for (std::size_t i = 0; i + 1 < caret; ++i) {
-    if (text[i] == u'\r' && text[i + 1] == u'\n') {
-      --position;
-    }
-  }
-  return static_cast<int>(position);
+// A menu entry as the system's text fields label it, with its key shown
+// but not bound.
+QString menuLabel(const char* text, QKeySequence::StandardKey key) {
+  return QCoreApplication::translate("QWidgetTextControl", text) + QLatin1Char('\t') +
+         QKeySequence(key).toString(QKeySequence::NativeText);
 }
 
 }  // namespace
 
-LogView::LogView(QWidget* parent) : QPlainTextEdit(parent) {
+LogView::LogView(QWidget* parent) : QAbstractScrollArea(parent) {
   setObjectName(QStringLiteral("Text1"));
-  setReadOnly(true);
-  setUndoRedoEnabled(false);
-  setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setFocusPolicy(Qt::StrongFocus);
+  viewport()->setBackgroundRole(QPalette::Base);
+  viewport()->setAutoFillBackground(true);
+  viewport()->setCursor(Qt::IBeamCursor);
+  relayout();
 }
 
 void LogView::mirror(const Log& log) {
-  const std::u16string& text = log.text();
-  if (log.generation() == generation_ && text.size() == shown_ && log.caret() == caret_) {
+  const std::size_t size = log.text().size();
+  const bool replaced = log_ != &log || log.generation() != generation_ || size < shown_;
+  if (!replaced && size == shown_ && log.caret() == logCaret_) {
     return;
   }
-  if (log.generation() != generation_ || text.size() < shown_) {
-    setPlainText(displayText(text, 0));
-    generation_ = log.generation();
-  } else if (text.size() > shown_) {
-    std::size_t from = shown_;
-    if (from > 0 && text[from - 1] == u'\r' && text[from] == u'\n') {
-      ++from;  // the second half of a CR LF that the view already broke
-    }
-    QTextCursor end(document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(displayText(text, from));
+  log_ = &log;
+  rows_.setLog(log);
+  if (replaced) {
+    rows_.forget();
+    top_ = RowSpot{std::min(top_.line, log.lineCount() - 1), 0, 0};
   }
-  shown_ = text.size();
-  caret_ = log.caret();
+  generation_ = log.generation();
+  shown_ = size;
+  logCaret_ = log.caret();
+  anchor_ = caret_ = logCaret_;
+  showCaret();
+}
 
-  QTextCursor caret = textCursor();
-  const int end = document()->characterCount() - 1;
-  caret.setPosition(viewPosition(text, caret_, end));
-  setTextCursor(caret);
-  ensureCursorVisible();
+QString LogView::selectedText() const {
+  if (log_ == nullptr) {
+    return {};
+  }
+  return QString(reinterpret_cast<const QChar*>(log_->text().data() + selectionStart()),
+                 static_cast<qsizetype>(selectionEnd() - selectionStart()));
+}
+
+void LogView::copy() const {
+  if (selectionStart() < selectionEnd()) {
+    QGuiApplication::clipboard()->setText(selectedText());
+  }
+}
+
+void LogView::selectAll() {
+  if (log_ != nullptr) {
+    anchor_ = 0;
+    caret_ = log_->text().size();
+    viewport()->update();
+  }
+}
+
+int LogView::rowsOnScreen() const {
+  return std::max(1, (viewport()->height() - kMargin) / rows_.rowHeight());
+}
+
+void LogView::relayout() {
+  rows_.setFormat(font(), viewport(), viewport()->width() - 2 * kMargin);
+  if (log_ != nullptr) {
+    scrollTo(rows_.moved(top_, 0));
+  }
+}
+
+// Shows rows from `top` on, but no further down than needed to show the last
+// row at the bottom; the scroll bar follows.
+void LogView::scrollTo(RowSpot top) {
+  const RowSpot end = rows_.moved(rows_.lastRow(), -(rowsOnScreen() - 1));
+  top_ = std::min(top, end);
+  syncingScrollBar_ = true;
+  QScrollBar* bar = verticalScrollBar();
+  // A last screen that starts inside a line is one step further than the
+  // line's start.
+  const std::size_t last = end.line + (end.piece != 0 || end.row != 0 ? 1 : 0);
+  bar->setRange(0, static_cast<int>(std::min<std::size_t>(last, INT_MAX)));
+  bar->setPageStep(rowsOnScreen());
+  bar->setValue(static_cast<int>(std::min<std::size_t>(top_ == end ? last : top_.line, INT_MAX)));
+  syncingScrollBar_ = false;
+  viewport()->update();
+}
+
+void LogView::scrollRows(long rows) {
+  if (log_ != nullptr) {
+    scrollTo(rows_.moved(top_, rows));
+  }
+}
+
+// The scroll bar was moved by the user.
+void LogView::scrollContentsBy(int, int) {
+  if (syncingScrollBar_ || log_ == nullptr) {
+    return;
+  }
+  const QScrollBar* bar = verticalScrollBar();
+  scrollTo(bar->value() >= bar->maximum() ? rows_.lastRow()
+                                          : RowSpot{static_cast<std::size_t>(bar->value()), 0, 0});
+}
+
+void LogView::showCaret() {
+  const RowSpot spot = rows_.spotOf(caret_);
+  const int below = rowsOnScreen() - 1;
+  if (spot < top_) {
+    scrollTo(spot);
+  } else if (rows_.moved(top_, below) < spot) {
+    scrollTo(rows_.moved(spot, -below));
+  } else {
+    scrollTo(top_);
+  }
+}
+
+void LogView::moveCaret(std::size_t position, bool keepAnchor) {
+  caret_ = position;
+  if (!keepAnchor) {
+    anchor_ = position;
+  }
+  showCaret();
+}
+
+std::size_t LogView::positionAt(QPoint point) {
+  const int y = point.y() - kMargin;
+  const long row = y < 0 ? -1 - (-y - 1) / rows_.rowHeight() : y / rows_.rowHeight();
+  return rows_.positionAt(rows_.moved(top_, row), point.x() - kMargin);
+}
+
+// One character on, a line end or a surrogate pair counting as one.
+std::size_t LogView::nextPosition(std::size_t position) const {
+  const std::u16string& text = log_->text();
+  if (position >= text.size()) {
+    return text.size();
+  }
+  const std::size_t line = log_->lineOf(position);
+  if (position >= log_->lineEnd(line)) {
+    return line + 1 < log_->lineCount() ? log_->lineStart(line + 1) : text.size();
+  }
+  return position + (isPairAt(text, position) ? 2 : 1);
+}
+
+std::size_t LogView::previousPosition(std::size_t position) const {
+  if (position == 0) {
+    return 0;
+  }
+  const std::size_t line = log_->lineOf(position);
+  if (position <= log_->lineStart(line)) {
+    return log_->lineEnd(line - 1);
+  }
+  return position - (position >= 2 && isPairAt(log_->text(), position - 2) ? 2 : 1);
+}
+
+void LogView::paintEvent(QPaintEvent* event) {
+  if (log_ == nullptr) {
+    return;
+  }
+  QPainter painter(viewport());
+  painter.setPen(palette().color(QPalette::Text));
+  RowSpot spot = top_;
+  qreal y = kMargin - static_cast<qreal>(top_.row) * rows_.rowHeight();
+  while (y < viewport()->height()) {
+    const auto piece = rows_.piece(spot);
+    drawPiece(painter, *piece, y, event->rect());
+    y += static_cast<qreal>(piece->rows()) * rows_.rowHeight();
+    if (spot.piece + 1 < rows_.pieceCount(spot.line)) {
+      ++spot.piece;
+    } else if (spot.line + 1 < log_->lineCount()) {
+      ++spot.line;
+      spot.piece = 0;
+    } else {
+      break;
+    }
+  }
+}
+
+void LogView::drawPiece(QPainter& painter, const LaidOutPiece& piece, qreal y, const QRect& clip) {
+  const QPointF origin(kMargin, y);
+  const std::size_t start = selectionStart();
+  const std::size_t end = selectionEnd();
+  const std::size_t line = log_->lineOf(piece.begin);
+  const bool endsLine = piece.end == log_->lineEnd(line);
+  QList<QTextLayout::FormatRange> selection;
+  if (start < end && start <= piece.end && end > piece.begin) {
+    QTextLayout::FormatRange range;
+    range.start = static_cast<int>(std::max(start, piece.begin) - piece.begin);
+    range.length = static_cast<int>(std::min(end, piece.end) - piece.begin) - range.start;
+    range.format.setBackground(palette().brush(QPalette::Highlight));
+    range.format.setForeground(palette().brush(QPalette::HighlightedText));
+    selection.append(range);
+  }
+  piece.layout.draw(&painter, origin, selection, clip);
+  // A selected line end shows as a selected blank after the line's text.
+  if (endsLine && start <= piece.end && end > piece.end && line + 1 < log_->lineCount()) {
+    const QTextLine last = piece.layout.lineAt(piece.rows() - 1);
+    painter.fillRect(QRectF(origin.x() + last.naturalTextWidth(), y + last.y(),
+                            fontMetrics().horizontalAdvance(QLatin1Char(' ')), last.height()),
+                     palette().brush(QPalette::Highlight));
+  }
+  if (hasFocus() && caret_ >= piece.begin &&
+      (caret_ < piece.end || (caret_ == piece.end && endsLine))) {
+    piece.layout.drawCursor(&painter, origin, static_cast<int>(caret_ - piece.begin));
+  }
+}
+
+void LogView::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  relayout();
+}
+
+void LogView::changeEvent(QEvent* event) {
+  QAbstractScrollArea::changeEvent(event);
+  if (event->type() == QEvent::FontChange) {
+    relayout();
+  }
+}
+
+void LogView::keyPressEvent(QKeyEvent* event) {
+  if (log_ == nullptr) {
+    QAbstractScrollArea::keyPressEvent(event);
+    return;
+  }
+  if (event == QKeySequence::Copy) {
+    copy();
+    return;
+  }
+  if (event == QKeySequence::SelectAll) {
+    selectAll();
+    return;
+  }
+  // Each motion, as a plain key and with the selection extended.
+  const auto is = [event](QKeySequence::StandardKey move, QKeySequence::StandardKey select) {
+    return event == move || event == select;
+  };
+  const bool extend = event->modifiers().testFlag(Qt::ShiftModifier);
+  // Past the first or the last row is the start or the end of the log.
+  const auto rowsAway = [this](long rows) {
+    const RowSpot from = rows_.spotOf(caret_);
+    const RowSpot to = rows_.moved(from, rows);
+    if (to == from) {
+      return rows < 0 ? std::size_t{0} : log_->text().size();
+    }
+    return rows_.positionAt(to, rows_.xOf(caret_));
+  };
+  if (is(QKeySequence::MoveToStartOfDocument, QKeySequence::SelectStartOfDocument)) {
+    moveCaret(0, extend);
+  } else if (is(QKeySequence::MoveToEndOfDocument, QKeySequence::SelectEndOfDocument)) {
+    moveCaret(log_->text().size(), extend);
+  } else if (is(QKeySequence::MoveToNextChar, QKeySequence::SelectNextChar)) {
+    moveCaret(nextPosition(caret_), extend);
+  } else if (is(QKeySequence::MoveToPreviousChar, QKeySequence::SelectPreviousChar)) {
+    moveCaret(previousPosition(caret_), extend);
+  } else if (is(QKeySequence::MoveToNextLine, QKeySequence::SelectNextLine)) {
+    moveCaret(rowsAway(1), extend);
+  } else if (is(QKeySequence::MoveToPreviousLine, QKeySequence::SelectPreviousLine)) {
+    moveCaret(rowsAway(-1), extend);
+  } else if (is(QKeySequence::MoveToNextPage, QKeySequence::SelectNextPage)) {
+    const long page = rowsOnScreen();
+    const std::size_t position = rowsAway(page);
+    scrollRows(page);
+    moveCaret(position, extend);
+  } else if (is(QKeySequence::MoveToPreviousPage, QKeySequence::SelectPreviousPage)) {
+    const long page = rowsOnScreen();
+    const std::size_t position = rowsAway(-page);
+    scrollRows(-page);
+    moveCaret(position, extend);
+  } else if (is(QKeySequence::MoveToStartOfLine, QKeySequence::SelectStartOfLine)) {
+    moveCaret(rows_.positionAt(rows_.spotOf(caret_), 0), extend);
+  } else if (is(QKeySequence::MoveToEndOfLine, QKeySequence::SelectEndOfLine)) {
+    moveCaret(rows_.positionAt(rows_.spotOf(caret_), kFarRight), extend);
+  } else {
+    QAbstractScrollArea::keyPressEvent(event);
+  }
+}
+
+void LogView::mousePressEvent(QMouseEvent* event) {
+  if (log_ == nullptr || event->button() != Qt::LeftButton) {
+    return;
+  }
+  dragging_ = true;
+  moveCaret(positionAt(event->position().toPoint()),
+            event->modifiers().testFlag(Qt::ShiftModifier));
+}
+
+// Dragging past the top or the bottom scrolls a row at a time, and goes on
+// scrolling while the mouse stays there.
+void LogView::mouseMoveEvent(QMouseEvent* event) {
+  if (!dragging_ || !event->buttons().testFlag(Qt::LeftButton)) {
+    return;
+  }
+  dragPoint_ = event->position().toPoint();
+  dragOn();
+  if (dragPoint_.y() < 0 || dragPoint_.y() >= viewport()->height()) {
+    dragScroll_.start(kDragScrollMs, this);
+  } else {
+    dragScroll_.stop();
+  }
+}
+
+void LogView::timerEvent(QTimerEvent* event) {
+  if (event->timerId() == dragScroll_.timerId()) {
+    dragOn();
+  } else {
+    QAbstractScrollArea::timerEvent(event);
+  }
+}
+
+void LogView::dragOn() {
+  if (dragPoint_.y() < 0) {
+    scrollRows(-1);
+  } else if (dragPoint_.y() >= viewport()->height()) {
+    scrollRows(1);
+  }
+  caret_ =
+      positionAt(QPoint(dragPoint_.x(), std::clamp(dragPoint_.y(), 0, viewport()->height() - 1)));
+  viewport()->update();
+}
+
+void LogView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !dragging_) {
+    return;
+  }
+  dragging_ = false;
+  dragScroll_.stop();
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (clipboard->supportsSelection() && selectionStart() < selectionEnd()) {
+    clipboard->setText(selectedText(), QClipboard::Selection);
+  }
+}
+
+void LogView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (log_ == nullptr || event->button() != Qt::LeftButton) {
+    return;
+  }
+  const std::size_t position = positionAt(event->position().toPoint());
+  const auto piece = rows_.piece(rows_.spotOf(position));
+  QTextBoundaryFinder words(QTextBoundaryFinder::Word, piece->layout.text());
+  words.setPosition(static_cast<qsizetype>(position - piece->begin));
+  const qsizetype start = words.isAtBoundary() ? words.position() : words.toPreviousBoundary();
+  words.setPosition(static_cast<qsizetype>(position - piece->begin));
+  const qsizetype end = words.toNextBoundary();
+  anchor_ = piece->begin + static_cast<std::size_t>(std::max<qsizetype>(start, 0));
+  caret_ = end < 0 ? piece->end : piece->begin + static_cast<std::size_t>(end);
+  dragging_ = false;
+  viewport()->update();
+}
+
+// A notch of 120 scrolls the system's number of rows; finer wheels add up.
+void LogView::wheelEvent(QWheelEvent* event) {
+  wheelAngle_ += static_cast<long>(event->angleDelta().y()) * QApplication::wheelScrollLines();
+  const long rows = wheelAngle_ / 120;
+  wheelAngle_ -= rows * 120;
+  scrollRows(-rows);
+  event->accept();
+}
+
+void LogView::contextMenuEvent(QContextMenuEvent* event) {
+  auto* menu = new QMenu(this);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  QAction* copyAction =
+      menu->addAction(menuLabel("&Copy", QKeySequence::Copy), this, &LogView::copy);
+  copyAction->setEnabled(selectionStart() < selectionEnd());
+  menu->addSeparator();
+  QAction* all =
+      menu->addAction(menuLabel("Select All", QKeySequence::SelectAll), this, &LogView::selectAll);
+  all->setEnabled(log_ != nullptr && !log_->text().empty());
+  menu->popup(event->globalPos());
+}
+
+void LogView::focusInEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusInEvent(event);
+  viewport()->update();
+}
+
+void LogView::focusOutEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusOutEvent(event);
+  viewport()->update();
 }
 
 }  // namespace zor

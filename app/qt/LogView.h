@@ -1,8 +1,10 @@
 #pragma once
 
+#include "app/qt/LogViewRows.h"
 #include "interpreter/Log.h"
 
-#include <QPlainTextEdit>
+#include <QAbstractScrollArea>
+#include <QBasicTimer>
 
 #include <cstddef>
 #include <cstdint>
@@ -10,20 +12,71 @@
 namespace zor {
 
 // Text1: shows the console's log, read-only but selectable and copyable.
-// CR LF line ends show as line breaks. Appended lines are copied in as they
-// come, so a line costs the view no more than the line itself. The caret is
-// moved only when the log changed, so reading or selecting in the view is
-// left alone while the user types.
-class LogView final : public QPlainTextEdit {
+// It draws only the rows on screen, straight from the log's text, so it
+// costs what the screen shows, not what the log holds. CR LF line ends show
+// as line breaks; copied text keeps them. The caret is moved only when the
+// log changed, so reading or selecting in the view is left alone while the
+// user types. The scroll bar counts lines; wheel and keys scroll by rows.
+class LogView final : public QAbstractScrollArea {
  public:
   explicit LogView(QWidget* parent);
 
+  // Shows `log`, which must outlive the view.
   void mirror(const Log& log);
 
+  // Selection and caret as positions in the log's text.
+  std::size_t selectionStart() const { return std::min(anchor_, caret_); }
+  std::size_t selectionEnd() const { return std::max(anchor_, caret_); }
+  std::size_t caretPosition() const { return caret_; }
+  QString selectedText() const;
+  // The first row on screen.
+  const RowSpot& topRow() const { return top_; }
+
+  void copy() const;
+  void selectAll();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void timerEvent(QTimerEvent* event) override;
+
  private:
+  int rowsOnScreen() const;
+  void relayout();
+  void scrollTo(RowSpot top);
+  void scrollRows(long rows);
+  void showCaret();
+  void moveCaret(std::size_t position, bool keepAnchor);
+  void dragOn();
+  std::size_t positionAt(QPoint point);
+  std::size_t nextPosition(std::size_t position) const;
+  std::size_t previousPosition(std::size_t position) const;
+  void drawPiece(QPainter& painter, const LaidOutPiece& piece, qreal y, const QRect& clip);
+
+  const Log* log_ = nullptr;
+  LogViewRows rows_;
   std::uint64_t generation_ = 0;
   std::size_t shown_ = 0;
+  std::size_t logCaret_ = 0;
+  std::size_t anchor_ = 0;
   std::size_t caret_ = 0;
+  RowSpot top_;
+  bool syncingScrollBar_ = false;
+  bool dragging_ = false;
+  QPoint dragPoint_;
+  QBasicTimer dragScroll_;
+  long wheelAngle_ = 0;  // wheel turn not yet scrolled, times rows a notch
 };
 
 }  // namespace zor
