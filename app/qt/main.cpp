@@ -1,3 +1,5 @@
+#include "app/Arguments.h"
+#include "app/BatchMode.h"
 #include "app/qt/Form1.h"
 #include "app/qt/QtMediaDevice.h"
 #include "platform/Clock.h"
@@ -13,6 +15,17 @@
 #include <cstdlib>
 
 int main(int argc, char* argv[]) {
+  const zor::Arguments arguments = zor::parseArguments(argc, argv);
+  if (arguments.mode == zor::StartMode::Batch) {
+    // The media back-end needs an event loop, but no display.
+    QCoreApplication core(argc, argv);
+    zor::QtMediaDevice media;
+    return zor::runBatchMode(arguments.file, media);
+  }
+  if (arguments.mode != zor::StartMode::Window) {
+    return zor::answerArguments(arguments);
+  }
+
   QApplication app(argc, argv);
   // Hiding the window leaves the program running; only closing it ends it.
   QApplication::setQuitOnLastWindowClosed(false);
