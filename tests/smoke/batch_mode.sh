@@ -70,14 +70,17 @@ check "closed pipe message" "$(cat errors.txt)" "zor: standard output: Broken pi
 
 # Ctrl+C while waiting for input ends at once.
 mkfifo input
-timeout 20 ./zor --batch < input > interrupted.txt 2>&1 &
+./zor --batch < input > interrupted.txt 2>&1 &
 zor=$!
 exec 3> input
 printf 'th\nsay before\n' >&3
 for _ in $(seq 1 100); do grep -q '^before$' interrupted.txt && break; sleep 0.1; done
-kill -INT "$(pgrep -P "$zor" -x zor || echo "$zor")"
+(sleep 20 && kill -KILL "$zor") >/dev/null 2>&1 &
+watchdog=$!
+kill -INT "$zor"
 wait "$zor"
 check "Ctrl+C status" "$?" "130"
+kill "$watchdog" 2>/dev/null
 exec 3>&-
 check "Ctrl+C output" "$(tail -n 1 interrupted.txt)" "before"
 
