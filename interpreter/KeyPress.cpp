@@ -12,16 +12,15 @@ namespace {
 
 constexpr std::u16string_view kUnrecognised = u"无法识别的命令！请仔细检查你的命令！";
 
-// Only character 32 counts as a blank; a tab makes the line count as input.
-bool onlyBlanks(std::u16string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char16_t c) { return c == u' '; });
-}
-
 }  // namespace
+
+bool isBlankLine(std::u16string_view line) {
+  return std::all_of(line.begin(), line.end(), [](char16_t c) { return c == u' '; });
+}
 
 void text2KeyPress(Console& console, const CommandSet& commands, char16_t keyCode) {
   const std::u16string prefix = linePrefix(console);
-  if (keyCode != kEnter || onlyBlanks(console.input)) {
+  if (keyCode != kEnter || isBlankLine(console.input)) {
     return;
   }
   writeLine(console, prefix, u">>>" + console.input);

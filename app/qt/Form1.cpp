@@ -7,6 +7,7 @@
 #include "app/Twips.h"
 #include "app/qt/InputBox.h"
 #include "app/qt/LogView.h"
+#include "interpreter/KeyPress.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -56,7 +57,7 @@ Form1::Form1(Services services) : console_(std::move(services)) {
   // Frame1, Text1, Frame2, Text2.
   frame2_ = new QGroupBox(QStringLiteral("输入Input"), this);
   frame2_->setObjectName(QStringLiteral("Frame2"));
-  text2_ = new InputBox(frame2_, [this](char16_t key) { keyPress(key); });
+  text2_ = new InputBox(frame2_, history_, [this](char16_t key) { keyPress(key); });
   frame1_ = new QGroupBox(QStringLiteral("日志Log"), this);
   frame1_->setObjectName(QStringLiteral("Frame1"));
   text1_ = new LogView(frame1_);
@@ -81,6 +82,9 @@ Form1::Form1(Services services) : console_(std::move(services)) {
 
 void Form1::keyPress(char16_t keyCode) {
   console_.input = text2_->text().toStdU16String();
+  if (keyCode == kEnter) {
+    history_.add(console_.input);
+  }
   handleKey(console_, keyCode);
   render();
   if (console_.window.stopRequested) {

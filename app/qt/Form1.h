@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/InputHistory.h"
 #include "interpreter/Console.h"
 
 #include <QWidget>
@@ -38,6 +39,7 @@ class Form1 final : public QWidget {
   void paintBoxes();
 
   Console console_;
+  InputHistory history_;
   QGroupBox* frame2_;
   InputBox* text2_;
   QGroupBox* frame1_;

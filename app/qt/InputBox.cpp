@@ -1,11 +1,13 @@
 #include "app/qt/InputBox.h"
 
+#include "app/InputHistory.h"
+
 #include <QKeyEvent>
 
 namespace zor {
 
-InputBox::InputBox(QWidget* parent, std::function<void(char16_t)> keyPress)
-    : QLineEdit(parent), keyPress_(std::move(keyPress)) {
+InputBox::InputBox(QWidget* parent, InputHistory& history, std::function<void(char16_t)> keyPress)
+    : QLineEdit(parent), history_(history), keyPress_(std::move(keyPress)) {
   setObjectName(QStringLiteral("Text2"));
 }
 
@@ -13,11 +15,31 @@ void InputBox::keyPressEvent(QKeyEvent* event) {
   for (const QChar c : event->text()) {
     keyPress_(c.unicode());
   }
-  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-    event->accept();
-    return;
+  std::optional<std::u16string> recalled;
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      event->accept();
+      return;
+    case Qt::Key_Up:
+      recalled = history_.previous(text().toStdU16String());
+      break;
+    case Qt::Key_Down:
+      recalled = history_.next();
+      break;
+    case Qt::Key_Escape:
+      history_.reset();
+      recalled = std::u16string();
+      break;
+    default:
+      QLineEdit::keyPressEvent(event);
+      return;
   }
-  QLineEdit::keyPressEvent(event);
+  // setText puts the caret at the end of the recalled text.
+  if (recalled) {
+    setText(QString::fromStdU16String(*recalled));
+  }
+  event->accept();
 }
 
 }  // namespace zor

@@ -1,6 +1,7 @@
 #include "app/qt/QtMediaDevice.h"
 
 #include <QAudioOutput>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMediaPlayer>
 #include <QUrl>
@@ -50,6 +51,13 @@ void QtMediaDevice::send(std::u16string_view command) {
   } else if (command.starts_with(kClose)) {
     playing_.erase(std::u16string(command.substr(kClose.size())));
   }
+}
+
+bool QtMediaDevice::playing(std::u16string_view path) {
+  QCoreApplication::processEvents();
+  const auto found = playing_.find(path);
+  return found != playing_.end() &&
+         found->second->player.playbackState() == QMediaPlayer::PlayingState;
 }
 
 long long QtMediaDevice::positionMs(const std::u16string& path) const {

@@ -23,13 +23,16 @@ class QtMediaDevice final : public MediaDevice {
   static void chooseBackend();
 
   void send(std::u16string_view command) override;
+  // Hears from the players first: they learn of a file's end through the
+  // event loop.
+  bool playing(std::u16string_view path) override;
 
   // How far the playback of `path` has come, or -1 when nothing plays it.
   long long positionMs(const std::u16string& path) const;
 
  private:
   struct Playback;
-  std::map<std::u16string, std::unique_ptr<Playback>> playing_;
+  std::map<std::u16string, std::unique_ptr<Playback>, std::less<>> playing_;
 };
 
 }  // namespace zor

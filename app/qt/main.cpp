@@ -1,3 +1,5 @@
+#include "app/Arguments.h"
+#include "app/BatchMode.h"
 #include "app/qt/Form1.h"
 #include "app/qt/QtMediaDevice.h"
 #include "platform/Clock.h"
@@ -16,6 +18,17 @@
 
 int main(int argc, char* argv[]) {
   zor::QtMediaDevice::chooseBackend();
+  const zor::Arguments arguments = zor::parseArguments(argc, argv);
+  if (arguments.mode == zor::StartMode::Batch) {
+    // The media back-end needs an event loop, but no display.
+    QCoreApplication core(argc, argv);
+    zor::QtMediaDevice media;
+    return zor::runBatchMode(arguments.file, media);
+  }
+  if (arguments.mode != zor::StartMode::Window) {
+    return zor::answerArguments(arguments);
+  }
+
   QApplication app(argc, argv);
   // Lets the desktop match the window with the installed launcher and icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.dezeza.ZorConsole"));

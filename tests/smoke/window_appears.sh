@@ -4,6 +4,8 @@
 set -u
 zor=$1
 caption='ZOR命令符-DEZEZA'
+# In the C locale xprop writes the caption's non-ASCII characters as escapes.
+export LC_ALL=C.UTF-8
 
 exec xvfb-run --auto-servernum --server-args='-screen 0 1024x768x24' bash -c '
   zor=$1; caption=$2

@@ -1,0 +1,43 @@
+#include "app/BatchMode.h"
+
+#include "app/BatchRun.h"
+#include "app/ExitStatus.h"
+#include "platform/Clock.h"
+#include "platform/CodePage.h"
+#include "platform/FilesDirectory.h"
+#include "platform/Interrupt.h"
+#include "platform/NativePath.h"
+#include "platform/ProgramDirectory.h"
+#include "platform/StandardStreams.h"
+#include "platform/SystemError.h"
+#include "platform/Utf8.h"
+
+#include <filesystem>
+
+namespace zor {
+
+int runBatchMode(const std::string& file, MediaDevice& media) {
+  const bool fromStandardInput = file.empty() || file == "-";
+  InputStream input = fromStandardInput ? InputStream::standardInput() : InputStream();
+  StandardStream errors = StandardStream::error();
+  if (!fromStandardInput) {
+    if (const std::error_code error = input.open(std::u8string(file.begin(), file.end()))) {
+      errors.write("zor: " + file + ": " + toUtf8(systemMessage(error)) + "\n");
+      return kExitUsage;
+    }
+  }
+  catchInterrupt();
+  ignoreBrokenPipes();
+
+  StandardStream output = StandardStream::output();
+  const SystemClock clock;
+  const auto codePage = systemCodePage();
+  PlayedMusic music(media);
+  const auto files = filesDirectory(nativePath(programDirectory()), systemEnvironment());
+  Console console(Services{clock, music, *codePage, pathText(files)});
+  return runBatch(console, music,
+                  BatchStreams{input, fromStandardInput ? "standard input" : file, output, errors,
+                               interruptFlag()});
+}
+
+}  // namespace zor
