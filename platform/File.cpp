@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <string>
 #include <utility>
 
 #ifdef _WIN32
@@ -20,6 +21,12 @@ namespace zor {
 namespace {
 
 std::error_code lastError() { return {errno, std::generic_category()}; }
+
+struct Status {
+  bool directory = false;
+  bool regular = false;
+  std::uint64_t size = 0;
+};
 
 // Written bytes that are sent on their way to the disk at once.
 constexpr std::uint64_t kWriteBackStep = std::uint64_t{8} << 20;
@@ -51,13 +58,14 @@ long long writeNative(int descriptor, const char* data, std::size_t size) {
 }
 int syncNative(int descriptor) { return _commit(descriptor); }
 void startWriteBack(int, std::uint64_t, std::uint64_t) {}
-int statusNative(int descriptor, bool& directory, std::uint64_t& size) {
-  struct _stat64 status {};
-  if (_fstat64(descriptor, &status) != 0) {
+int statusNative(int descriptor, Status& status) {
+  struct _stat64 native {};
+  if (_fstat64(descriptor, &native) != 0) {
     return -1;
   }
-  directory = (status.st_mode & _S_IFMT) == _S_IFDIR;
-  size = static_cast<std::uint64_t>(status.st_size);
+  status.directory = (native.st_mode & _S_IFMT) == _S_IFDIR;
+  status.regular = (native.st_mode & _S_IFMT) == _S_IFREG;
+  status.size = static_cast<std::uint64_t>(native.st_size);
   return 0;
 }
 int closeNative(int descriptor) { return _close(descriptor); }
@@ -71,7 +79,10 @@ int openNative(const std::filesystem::path& path, int flags) {
   } while (descriptor < 0 && errno == EINTR);
   return descriptor;
 }
-constexpr int kReading = O_RDONLY;
+// Opening a FIFO for reading would wait for a writer; without blocking it
+// opens at once and is then refused as no regular file. O_NONBLOCK makes no
+// difference to the reads and writes of a regular file.
+constexpr int kReading = O_RDONLY | O_NONBLOCK;
 constexpr int kCreating = O_WRONLY | O_CREAT | O_EXCL;
 
 long long readNative(int descriptor, char* data, std::size_t size) {
@@ -91,20 +102,32 @@ void startWriteBack(int descriptor, std::uint64_t from, std::uint64_t size) {
   (void)descriptor, (void)from, (void)size;
 #endif
 }
-int statusNative(int descriptor, bool& directory, std::uint64_t& size) {
-  struct stat status {};
-  if (::fstat(descriptor, &status) != 0) {
+int statusNative(int descriptor, Status& status) {
+  struct stat native {};
+  if (::fstat(descriptor, &native) != 0) {
     return -1;
   }
-  directory = S_ISDIR(status.st_mode);
-  size = static_cast<std::uint64_t>(status.st_size);
+  status.directory = S_ISDIR(native.st_mode);
+  status.regular = S_ISREG(native.st_mode);
+  status.size = static_cast<std::uint64_t>(native.st_size);
   return 0;
 }
 int closeNative(int descriptor) { return ::close(descriptor); }
 
 #endif
 
+class FileCategory final : public std::error_category {
+ public:
+  const char* name() const noexcept override { return "zor.file"; }
+  std::string message(int) const override { return "Not a regular file"; }
+};
+
 }  // namespace
+
+std::error_code notARegularFile() {
+  static const FileCategory category;
+  return {1, category};
+}
 
 std::error_code File::openForReading(const std::filesystem::path& path) {
   close();
@@ -112,15 +135,16 @@ std::error_code File::openForReading(const std::filesystem::path& path) {
     return std::make_error_code(std::errc::invalid_argument);
   }
   descriptor_ = openNative(path, kReading);
-  bool directory = false;
-  if (descriptor_ < 0 || statusNative(descriptor_, directory, size_) != 0) {
+  Status status;
+  if (descriptor_ < 0 || statusNative(descriptor_, status) != 0) {
     const std::error_code error = lastError();
     close();
     return error;
   }
-  if (directory) {
+  size_ = status.size;
+  if (!status.regular) {
     close();
-    return std::make_error_code(std::errc::is_a_directory);
+    return status.directory ? std::make_error_code(std::errc::is_a_directory) : notARegularFile();
   }
   return {};
 }

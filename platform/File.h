@@ -18,7 +18,8 @@ class File {
   File& operator=(const File&) = delete;
   ~File() { close(); }
 
-  // A directory cannot be opened for reading, on every system.
+  // Only a regular file opens: a directory, a FIFO or a device is refused
+  // at once, and nothing waits for another process.
   std::error_code openForReading(const std::filesystem::path& path);
   // Fails if something of that name is already there.
   std::error_code createNew(const std::filesystem::path& path);
@@ -40,6 +41,10 @@ class File {
   std::uint64_t written_ = 0;      // bytes written so far
   std::uint64_t writtenBack_ = 0;  // of which the disk was asked to take
 };
+
+// The reason given for a FIFO, a device or a socket where a file was
+// expected.
+std::error_code notARegularFile();
 
 // Puts the file `from` in the place of `to`, replacing a file of that name.
 std::error_code replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
