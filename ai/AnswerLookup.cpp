@@ -6,6 +6,7 @@
 #include "interpreter/TextFileReader.h"
 
 #include <cstdint>
+#include <new>
 #include <string>
 
 namespace zor {
@@ -37,17 +38,22 @@ void AI(Console& console, std::u16string_view x) {
     reportFileError(console, prefix, file.name, error);
     return;
   }
-  const QuestionCharacters question(x);
   std::uint64_t bestScore = 0;
   std::u16string bestAnswer;
-  std::u16string line;
-  while (reader.next(line)) {
-    if (const auto entry = parseQaEntry(line)) {
-      if (const std::uint64_t score = question.score(entry->question); score > bestScore) {
-        bestScore = score;
-        bestAnswer = entry->answer;
+  try {
+    const QuestionCharacters question(x);
+    std::u16string line;
+    while (reader.next(line)) {
+      if (const auto entry = parseQaEntry(line)) {
+        if (const std::uint64_t score = question.score(entry->question); score > bestScore) {
+          bestScore = score;
+          bestAnswer = entry->answer;
+        }
       }
     }
+  } catch (const std::bad_alloc&) {  // a line longer than memory holds
+    reportFileError(console, prefix, file.name, std::make_error_code(std::errc::not_enough_memory));
+    return;
   }
   if (reader.error()) {
     reportFileError(console, prefix, file.name, reader.error());

@@ -67,6 +67,9 @@ void loadCommand(Console& console, const Invocation& call) {
     }
   } catch (const std::bad_alloc&) {
     error = std::make_error_code(std::errc::not_enough_memory);
+  } catch (...) {  // reported by the key handler, after the lines are gone
+    log.truncate(before);
+    throw;
   }
   if (error) {
     log.truncate(before);
