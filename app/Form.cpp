@@ -22,7 +22,7 @@ void formLoad(Console& console) {
   log.appendLine(prefix, u"此命令符的版本为 " + vars.vs);
   log.appendLine(prefix, u"Type help/? to get help!");
   log.appendLine(prefix, u"输入help/?获取帮助！");
-  log.appendLine(prefix, u"程序路径Run at " + console.services.programDirectory);
+  log.appendLine(prefix, u"程序路径Run at " + console.services.programDirectory.text());
   log.caretToEnd();
 }
 

@@ -17,7 +17,7 @@ void BM_SayThroughWindowWithLogOf(benchmark::State& state) {
   const SystemClock clock;
   SilentMediaDevice media;
   const auto codePage = systemCodePage();
-  Form1 form(Services{clock, media, *codePage, u"/opt/zor"});
+  Form1 form(Services{clock, media, *codePage, std::filesystem::path("/opt/zor")});
   form.show();
   std::u16string filler;
   for (std::int64_t i = 0; i < state.range(0); ++i) {
@@ -43,7 +43,7 @@ void BM_LoadThroughWindow(benchmark::State& state) {
   const SystemClock clock;
   SilentMediaDevice media;
   const auto codePage = systemCodePage();
-  Form1 form(Services{clock, media, *codePage, file.programDirectory});
+  Form1 form(Services{clock, media, *codePage, file.directory});
   form.show();
   auto* text2 = form.findChild<QLineEdit*>(QStringLiteral("Text2"));
   for (auto _ : state) {

@@ -2,8 +2,6 @@
 
 #include "platform/Utf8.h"
 
-#include <filesystem>
-
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -33,14 +31,16 @@ std::filesystem::path executableDirectory() {
 
 }  // namespace
 
-std::u16string programDirectory() {
-  const std::filesystem::path directory = executableDirectory();
+// A directory at the root of the file system keeps its "/".
+ProgramDirectory::ProgramDirectory(std::filesystem::path path) : path_(std::move(path)) {
+  const auto& native = path_.native();
 #ifdef _WIN32
-  return directory.u16string();
+  text_.assign(native.begin(), native.end());
 #else
-  // A directory at the root of the file system keeps its "/".
-  return fromUtf8(directory.native());
+  text_ = fromUtf8(native);
 #endif
 }
+
+ProgramDirectory programDirectory() { return executableDirectory(); }
 
 }  // namespace zor

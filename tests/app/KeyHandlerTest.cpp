@@ -55,7 +55,7 @@ class KeyHandlerTest : public ::testing::Test {
   RecordingMediaDevice media_;
   std::filesystem::path directory_ = std::filesystem::temp_directory_path() /
                                      ("zor-key-" + std::to_string(std::random_device()()));
-  Console console_{Services{clock_, media_, codePage_, directory_.u16string()}};
+  Console console_{Services{clock_, media_, codePage_, directory_}};
 };
 
 // The load takes back the lines it had shown; the report stands alone.

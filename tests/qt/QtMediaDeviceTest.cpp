@@ -123,7 +123,7 @@ TEST_F(QtMediaDeviceTest, PlayGoesOnWhilePlayingAndStartsAgainAfterTheEnd) {
 TEST_F(QtMediaDeviceTest, TheWindowPlaysAndItsCloseStops) {
   FixedClock clock;
   const auto codePage = systemCodePage();
-  Form1 form(Services{clock, device, *codePage, fromUtf8(directory_.string())});
+  Form1 form(Services{clock, device, *codePage, directory_});
   form.show();
   auto* text2 = form.findChild<QLineEdit*>(QStringLiteral("Text2"));
   QTest::keyClicks(text2, QStringLiteral("pm tone"));
