@@ -1,6 +1,7 @@
 #include "app/Form.h"
 
 #include "interpreter/Output.h"
+#include "platform/SystemError.h"
 
 namespace zor {
 
@@ -24,6 +25,10 @@ void formLoad(Console& console) {
   log.appendLine(prefix, u"输入help/?获取帮助！");
   log.appendLine(prefix, u"程序路径Run at " + console.services.programDirectory.text());
   log.caretToEnd();
+}
+
+std::u16string noProgramDirectoryMessage(const std::error_code& error) {
+  return u"无法确定程序所在的目录！" + systemMessage(error);
 }
 
 void formUnload(Console& console) { console.services.media.send(u"close " + console.vars.am); }

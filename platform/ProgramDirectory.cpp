@@ -10,22 +10,20 @@ namespace zor {
 
 namespace {
 
-std::filesystem::path executableDirectory() {
+std::filesystem::path executable(std::error_code& error) {
 #ifdef _WIN32
   std::wstring buffer(32768, L'\0');
   const DWORD length =
       GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-  buffer.resize(length);
-  return std::filesystem::path(buffer).parent_path();
-#else
-  std::error_code error;
-  const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (!error) {
-    return executable.parent_path();
+  if (length == 0 || length == buffer.size()) {
+    error.assign(static_cast<int>(GetLastError()), std::system_category());
+    return {};
   }
-  // Without /proc nothing tells where the program lies; the working
-  // directory stands in rather than the program failing to start.
-  return std::filesystem::current_path(error);
+  buffer.resize(length);
+  return buffer;
+#else
+  // Without /proc nothing tells where the program lies.
+  return std::filesystem::read_symlink("/proc/self/exe", error);
 #endif
 }
 
@@ -41,6 +39,13 @@ ProgramDirectory::ProgramDirectory(std::filesystem::path path) : path_(std::move
 #endif
 }
 
-ProgramDirectory programDirectory() { return executableDirectory(); }
+ProgramDirectory programDirectory(std::error_code& error) {
+  error.clear();
+  std::filesystem::path path = executable(error);
+  if (error) {
+    return {};
+  }
+  return path.parent_path();
+}
 
 }  // namespace zor

@@ -25,7 +25,8 @@ class ProgramDirectory {
 };
 
 // The running executable's directory. It does not depend on the working
-// directory.
-ProgramDirectory programDirectory();
+// directory, and nothing stands in for it: when the system cannot tell it,
+// the result is empty and `error` says why.
+ProgramDirectory programDirectory(std::error_code& error);
 
 }  // namespace zor

@@ -1,3 +1,4 @@
+#include "app/Form.h"
 #include "app/qt/Form1.h"
 #include "app/qt/QtMediaDevice.h"
 #include "platform/Clock.h"
@@ -9,13 +10,25 @@
 #endif
 
 #include <QApplication>
+#include <QMessageBox>
 
+#include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   // Hiding the window leaves the program running; only closing it ends it.
   QApplication::setQuitOnLastWindowClosed(false);
+
+  std::error_code error;
+  zor::ProgramDirectory directory = zor::programDirectory(error);
+  if (error) {
+    const QString message = QString::fromStdU16String(zor::noProgramDirectoryMessage(error));
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    QMessageBox::critical(nullptr, QStringLiteral("ZOR命令符-DEZEZA"), message);
+    return 1;
+  }
 
   const zor::SystemClock clock;
   const auto codePage = zor::systemCodePage();
@@ -25,7 +38,7 @@ int main(int argc, char* argv[]) {
   // Created with the window and released after its unload step.
   zor::QtMediaDevice media;
 #endif
-  zor::Form1 form(zor::Services{clock, media, *codePage, zor::programDirectory()});
+  zor::Form1 form(zor::Services{clock, media, *codePage, std::move(directory)});
   QObject::connect(&form, &zor::Form1::stopRequested, [] { std::_Exit(0); });
   form.show();
   return QApplication::exec();
