@@ -78,6 +78,9 @@ TEST_F(FileFailuresTest, AFifoIsRefusedWithoutWaiting) {
   expectFailure(u"load fifo", refused);
   expectFailure(u"loadaddsave fifo", refused);
   expectFailure(u"html fifo", refused);
+  expectFailure(u"save fifo", refused);
+  EXPECT_EQ(std::filesystem::status(directory / "fifo.txt").type(),
+            std::filesystem::file_type::fifo);
 
   std::filesystem::rename(directory / "fifo.txt", directory / "ZOR-AI-QA.txt");
   expectFailure(u"AI on", std::u16string(P) + u"AI模式已开启!输入AI off可关闭\r\n");
