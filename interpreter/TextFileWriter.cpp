@@ -57,10 +57,14 @@ std::error_code TextFileWriter::create(const std::filesystem::path& target) {
   }
   error_ = createTemporary(destination_.parent_path());
   if (error_ && exists) {
-    // The directory may not be written: the text waits elsewhere.
-    std::error_code ignored;
-    error_ = createTemporary(std::filesystem::temp_directory_path(ignored));
-    inPlace_ = true;
+    // The directory may not be written: the text waits in the system's
+    // temporary directory, if there is one.
+    std::error_code noTemporary;
+    const std::filesystem::path elsewhere = std::filesystem::temp_directory_path(noTemporary);
+    if (!noTemporary) {
+      error_ = createTemporary(elsewhere);
+      inPlace_ = true;
+    }
   } else if (exists) {
     inPlace_ = target_.links() > 1 || file_.copyAccessOf(target_);
   }

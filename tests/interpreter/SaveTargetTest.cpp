@@ -5,6 +5,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
+
 namespace zor::test {
 namespace {
 
@@ -132,6 +134,25 @@ TEST_F(SaveTargetTest, WhatTheUserMayWriteDecidesNotTheDirectory) {
   EXPECT_EQ(readBytes(directory / "closed" / "open.txt"), codePage->encode(log) + "\r\n");
   EXPECT_EQ(entriesIn(directory), 2u);
   EXPECT_EQ(entriesIn(directory / "closed"), 1u);
+
+  // Without a temporary directory the text has nowhere to wait: the file is
+  // refused rather than written half.
+  const fs::path working = fs::current_path();
+  fs::current_path(directory);
+  const char* const tmpdir = std::getenv("TMPDIR");
+  const std::string earlier = tmpdir != nullptr ? tmpdir : "";
+  setenv("TMPDIR", (directory / "none").c_str(), 1);
+  EXPECT_EQ(enterAsNobody({u"save closed/open"}),
+            u"[09:05:07]>>>save closed/open\r\n"
+            u"[09:05:07]文件操作失败！closed/open.txt: Permission denied\r\n");
+  if (tmpdir != nullptr) {
+    setenv("TMPDIR", earlier.c_str(), 1);
+  } else {
+    unsetenv("TMPDIR");
+  }
+  fs::current_path(working);
+  EXPECT_EQ(readBytes(directory / "closed" / "open.txt"), codePage->encode(log) + "\r\n");
+  EXPECT_EQ(entriesIn(directory), 2u);
 }
 
 }  // namespace
