@@ -1,11 +1,11 @@
 #include "ai/Ai.h"
-#include "ai/MatchScore.h"
-#include "ai/QaEntry.h"
+#include "ai/BestAnswer.h"
 #include "ai/QaFile.h"
 #include "interpreter/Output.h"
 #include "interpreter/TextFileReader.h"
 
 #include <cstdint>
+#include <new>
 #include <string>
 
 namespace zor {
@@ -20,10 +20,8 @@ constexpr std::u16string_view kNoAnswerReply[] = {
 
 }  // namespace
 
-// The file is read from the start for every question and only one line is
-// held at a time, so an edit counts from the next question and a file of any
-// size fits. Among entries with the best score the first one answers; an
-// entry that scores 0 never does.
+// The file is read from the start for every question, a piece at a time, so
+// an edit counts from the next question and a file of any size fits.
 void AI(Console& console, std::u16string_view x) {
   const std::u16string prefix = linePrefix(console);
   if (x == u"AI off") {
@@ -36,17 +34,23 @@ void AI(Console& console, std::u16string_view x) {
     reportFileError(console, prefix, file.name, error);
     return;
   }
-  const QuestionCharacters question(x);
   std::uint64_t bestScore = 0;
   std::u16string bestAnswer;
-  std::u16string line;
-  while (reader.next(line)) {
-    if (const auto entry = parseQaEntry(line)) {
-      if (const std::uint64_t score = question.score(entry->question); score > bestScore) {
-        bestScore = score;
-        bestAnswer = entry->answer;
+  try {
+    BestAnswer best(x);
+    std::u16string_view piece;
+    bool endsLine = false;
+    while (reader.next(piece, endsLine)) {
+      best.add(piece);
+      if (endsLine) {
+        best.endLine();
       }
     }
+    bestScore = best.score();
+    bestAnswer = best.takeAnswer();
+  } catch (const std::bad_alloc&) {  // an answer longer than memory holds
+    reportFileError(console, prefix, file.name, std::make_error_code(std::errc::not_enough_memory));
+    return;
   }
   if (reader.error()) {
     reportFileError(console, prefix, file.name, reader.error());

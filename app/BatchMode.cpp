@@ -2,17 +2,17 @@
 
 #include "app/BatchRun.h"
 #include "app/ExitStatus.h"
+#include "app/Form.h"
 #include "platform/Clock.h"
 #include "platform/CodePage.h"
 #include "platform/FilesDirectory.h"
 #include "platform/Interrupt.h"
-#include "platform/NativePath.h"
-#include "platform/ProgramDirectory.h"
 #include "platform/StandardStreams.h"
 #include "platform/SystemError.h"
 #include "platform/Utf8.h"
 
 #include <filesystem>
+#include <utility>
 
 namespace zor {
 
@@ -33,8 +33,13 @@ int runBatchMode(const std::string& file, MediaDevice& media) {
   const SystemClock clock;
   const auto codePage = systemCodePage();
   PlayedMusic music(media);
-  const auto files = filesDirectory(nativePath(programDirectory()), systemEnvironment());
-  Console console(Services{clock, music, *codePage, pathText(files)});
+  std::error_code error;
+  ProgramDirectory directory = filesDirectory(error);
+  if (error) {
+    errors.write("zor: " + toUtf8(noProgramDirectoryMessage(error)) + "\n");
+    return kExitFailed;
+  }
+  Console console(Services{clock, music, *codePage, std::move(directory)});
   return runBatch(console, music,
                   BatchStreams{input, fromStandardInput ? "standard input" : file, output, errors,
                                interruptFlag()});

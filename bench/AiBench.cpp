@@ -39,7 +39,7 @@ void BM_AiLookup(benchmark::State& state) {
   const SystemClock clock;
   SilentMediaDevice media;
   const auto codePage = systemCodePage();
-  Console console(Services{clock, media, *codePage, file.programDirectory});
+  Console console(Services{clock, media, *codePage, file.directory});
   formLoad(console);
   enter(console, u"AI on");
   const long peakBefore = peakResidentKb();

@@ -61,7 +61,7 @@ int runScript(const std::string& script, NullSink& output) {
   SilentMediaDevice device;
   PlayedMusic music(device);
   const auto codePage = systemCodePage();
-  Console console(Services{clock, music, *codePage, u"/opt/zor"});
+  Console console(Services{clock, music, *codePage, std::filesystem::path("/opt/zor")});
   MemorySource input(script);
   NullSink errors;
   const std::atomic<bool> interrupted{false};

@@ -16,7 +16,7 @@ void runCommand(benchmark::State& state, std::u16string_view line, std::u16strin
   const SystemClock clock;
   SilentMediaDevice media;
   const auto codePage = systemCodePage();
-  const Services services{clock, media, *codePage, file.programDirectory};
+  const Services services{clock, media, *codePage, file.directory};
   auto console = std::make_unique<Console>(services);
   formLoad(*console);
   for (auto _ : state) {

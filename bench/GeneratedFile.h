@@ -22,8 +22,7 @@ class GeneratedFile {
   GeneratedFile(const char* name, int lines, AppendLine appendLine)
       : directory(std::filesystem::temp_directory_path() /
                   ("zor-bench-" + std::to_string(std::random_device()()))),
-        path(directory / name),
-        programDirectory(fromUtf8(directory.string())) {
+        path(directory / name) {
     std::filesystem::create_directories(directory);
     const auto codePage = systemCodePage();
     std::ofstream out(path, std::ios::binary);
@@ -49,7 +48,6 @@ class GeneratedFile {
 
   std::filesystem::path directory;
   std::filesystem::path path;
-  std::u16string programDirectory;
   std::uintmax_t size = 0;  // bytes
 };
 

@@ -11,7 +11,7 @@ void BM_SayWithLogOf(benchmark::State& state) {
   const SystemClock clock;
   SilentMediaDevice media;
   const auto codePage = systemCodePage();
-  Console console(Services{clock, media, *codePage, u"/opt/zor"});
+  Console console(Services{clock, media, *codePage, std::filesystem::path("/opt/zor")});
   formLoad(console);
   std::u16string filler;
   for (std::int64_t i = 0; i < state.range(0); ++i) {

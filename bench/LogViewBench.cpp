@@ -19,8 +19,9 @@ namespace {
 // The real window with the log view on screen, and a way to type into it.
 class Window {
  public:
-  explicit Window(const std::u16string& programDirectory)
-      : codePage_(systemCodePage()), form_(Services{clock_, media_, *codePage_, programDirectory}) {
+  explicit Window(ProgramDirectory programDirectory)
+      : codePage_(systemCodePage()),
+        form_(Services{clock_, media_, *codePage_, std::move(programDirectory)}) {
     form_.show();
     text1 = form_.findChild<LogView*>(QStringLiteral("Text1"));
     text2_ = form_.findChild<QLineEdit*>(QStringLiteral("Text2"));
@@ -72,7 +73,7 @@ double residentBytes() {
 // One "say" command line typed into the real window and painted, with a
 // log that already holds state.range(0) lines.
 void BM_SayThroughWindowWithLogOf(benchmark::State& state) {
-  Window window(u"/opt/zor");
+  Window window(std::filesystem::path("/opt/zor"));
   window.log().append(filler(state.range(0)));
   window.enter(QStringLiteral("say The quick brown fox 跳过了懒狗"));
   for (auto _ : state) {
@@ -91,7 +92,7 @@ BENCHMARK(BM_ReadAndDecode)->Unit(benchmark::kMillisecond)->UseRealTime();
 // file. Once, for it is long.
 void BM_LoadThroughWindow(benchmark::State& state) {
   const GeneratedFile& file = bigTextFile();
-  Window window(file.programDirectory);
+  Window window(file.directory);
   for (auto _ : state) {
     window.enter(QStringLiteral("load big"));
   }
@@ -107,7 +108,7 @@ BENCHMARK(BM_LoadThroughWindow)->Iterations(1)->Unit(benchmark::kMillisecond)->U
 void BM_LoadOneLineOf200MB(benchmark::State& state) {
   static const GeneratedFile file(
       "long.txt", 1, [](int, std::u16string& block) { block.assign(100'000'000, u'字'); });
-  Window window(file.programDirectory);
+  Window window(file.directory);
   for (auto _ : state) {
     window.enter(QStringLiteral("load long"));
     window.text1->setFocus();
@@ -141,7 +142,7 @@ void pageDownAndPaint(benchmark::State& state, Window& window) {
 
 // PageDown and paint in a log of 2,000,000 lines, every 100th of them wrapped over many rows.
 void BM_PageDownAndPaint(benchmark::State& state) {
-  Window window(u"/opt/zor");
+  Window window(std::filesystem::path("/opt/zor"));
   window.log().append(filler(2'000'000, 100));
   pageDownAndPaint(state, window);
 }
@@ -150,7 +151,7 @@ BENCHMARK(BM_PageDownAndPaint)->Unit(benchmark::kMicrosecond);
 // PageDown and paint inside one line of 2,000,000 characters, which is laid
 // out a piece at a time.
 void BM_PageDownInOneLongLine(benchmark::State& state) {
-  Window window(u"/opt/zor");
+  Window window(std::filesystem::path("/opt/zor"));
   std::u16string line;
   while (line.size() < 2'000'000) {
     line += u"天地玄黄宇宙洪荒 The quick brown fox jumps over a dog. ";
@@ -162,7 +163,7 @@ BENCHMARK(BM_PageDownInOneLongLine)->Unit(benchmark::kMicrosecond);
 
 // "top" typed with a 2,000,000-line log whose end is shown.
 void BM_TopOf2MLines(benchmark::State& state) {
-  Window window(u"/opt/zor");
+  Window window(std::filesystem::path("/opt/zor"));
   window.log().append(filler(2'000'000));
   for (auto _ : state) {
     state.PauseTiming();
@@ -175,7 +176,7 @@ BENCHMARK(BM_TopOf2MLines)->Unit(benchmark::kMillisecond);
 
 // "clear" typed with a 2,000,000-line log.
 void BM_ClearOf2MLines(benchmark::State& state) {
-  Window window(u"/opt/zor");
+  Window window(std::filesystem::path("/opt/zor"));
   const std::u16string lines = filler(2'000'000);
   for (auto _ : state) {
     state.PauseTiming();

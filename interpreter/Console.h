@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/CodePage.h"
 #include "platform/MediaDevice.h"
+#include "platform/ProgramDirectory.h"
 
 #include <cstdint>
 #include <string>
@@ -50,8 +51,8 @@ struct WindowState {
 struct Services {
   const Clock& clock;
   MediaDevice& media;
-  const CodePage& codePage;         // of every text file
-  std::u16string programDirectory;  // no trailing separator
+  const CodePage& codePage;  // of every text file
+  ProgramDirectory programDirectory;
 };
 
 // The whole state of the console window, without any toolkit.

@@ -33,9 +33,9 @@ void saveCommand(Console& console, const Invocation& call) {
   writeLine(console, call.prefix, message);
 }
 
-// The lines go straight into the log, behind the message and the first frame
-// line; a file that cannot be read to its end takes them all back, so that
-// only the report remains.
+// The lines go straight into the log as they are decoded, behind the message
+// and the first frame line; a file that cannot be read to its end takes them
+// all back, so that only the report remains.
 void loadCommand(Console& console, const Invocation& call) {
   const ProgramFile file = programFile(console, call.argument, u".txt");
   TextFileReader reader(console.services.codePage);
@@ -54,10 +54,13 @@ void loadCommand(Console& console, const Invocation& call) {
         std::min<std::uint64_t>(reader.size(), log.text().max_size() - before)));
     log.appendLine(call.prefix, u"正在读取" + file.name + u"...");
     log.appendLine({}, frame);
-    std::u16string line;
-    while (reader.next(line)) {
-      log.append(u"\r\n");
-      log.append(line);
+    std::u16string_view piece;
+    bool endsLine = true;
+    for (bool atStart = true; reader.next(piece, endsLine); atStart = endsLine) {
+      if (atStart) {
+        log.append(u"\r\n");
+      }
+      log.append(piece);
     }
     error = reader.error();
     if (!error) {
@@ -67,6 +70,9 @@ void loadCommand(Console& console, const Invocation& call) {
     }
   } catch (const std::bad_alloc&) {
     error = std::make_error_code(std::errc::not_enough_memory);
+  } catch (...) {  // reported by the key handler, after the lines are gone
+    log.truncate(before);
+    throw;
   }
   if (error) {
     log.truncate(before);

@@ -15,13 +15,18 @@ std::error_code copyLines(TextFileReader& source, const Conversion& conversion,
                           TextFileWriter& target) {
   try {
     const std::u16string lineStart = u"\r\n" + std::u16string(conversion.before);
-    std::u16string line;
-    while (source.next(line)) {
-      target.write(lineStart);
-      target.write(line);
-      target.write(conversion.after);
+    std::u16string_view piece;
+    bool endsLine = true;
+    for (bool atStart = true; source.next(piece, endsLine); atStart = endsLine) {
+      if (atStart) {
+        target.write(lineStart);
+      }
+      target.write(piece);
+      if (endsLine) {
+        target.write(conversion.after);
+      }
     }
-  } catch (const std::bad_alloc&) {  // a line longer than memory holds
+  } catch (const std::bad_alloc&) {
     return std::make_error_code(std::errc::not_enough_memory);
   }
   return source.error();

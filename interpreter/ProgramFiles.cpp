@@ -8,7 +8,7 @@ namespace zor {
 
 std::u16string programPath(const Console& console, std::u16string_view argument,
                            std::u16string_view ending) {
-  std::u16string path = console.services.programDirectory;
+  std::u16string path = console.services.programDirectory.text();
   path.append(kPathSeparator).append(argument).append(ending);
   return path;
 }
@@ -17,7 +17,11 @@ ProgramFile programFile(const Console& console, std::u16string_view argument,
                         std::u16string_view ending) {
   std::u16string name(argument);
   name += ending;
-  return {std::move(name), nativePath(programPath(console, argument, ending))};
+  // Joined as text: an argument that starts with a separator still names a
+  // file below the directory.
+  std::filesystem::path path = console.services.programDirectory.path();
+  path += nativePath(std::u16string(kPathSeparator) + name);
+  return {std::move(name), std::move(path)};
 }
 
 void reportFileError(Console& console, std::u16string_view prefix, std::u16string_view name,

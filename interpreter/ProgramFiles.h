@@ -16,13 +16,14 @@ struct ProgramFile {
   std::filesystem::path path;
 };
 
-// Program directory, separator, argument, ending. The argument is neither
-// trimmed nor checked, so a relative sub-path in it names a file below the
-// program directory.
+// Program directory, separator, argument, ending, as the log and the media
+// device see it. The argument is neither trimmed nor checked, so a relative
+// sub-path in it names a file below the program directory.
 std::u16string programPath(const Console& console, std::u16string_view argument,
                            std::u16string_view ending);
 
-// The same path, ready to open, with the name the messages give the file.
+// The same path, ready to open: the directory as the system named it, the
+// rest converted. With the name the messages give the file.
 ProgramFile programFile(const Console& console, std::u16string_view argument,
                         std::u16string_view ending);
 

@@ -11,14 +11,14 @@ std::error_code TextFileReader::open(const std::filesystem::path& path) {
   text_.clear();
   position_ = 0;
   afterCarriageReturn_ = false;
+  inLine_ = false;
   endOfFile_ = false;
   error_ = file_.openForReading(path);
   return error_;
 }
 
-// Decodes up to the last CR of what was read, so that no character is cut
-// in two: the bytes CR and LF never occur inside a multi-byte character.
-// At the end of the file the rest is decoded whole.
+// Decodes what was read up to a character cut off at the end, which waits
+// for the next read. At the end of the file the rest is decoded whole.
 bool TextFileReader::decodeNextPiece() {
   while (!endOfFile_) {
     const std::size_t old = bytes_.size();
@@ -30,13 +30,14 @@ bool TextFileReader::decodeNextPiece() {
       return false;
     }
     endOfFile_ = count < kPieceSize;
-    const std::size_t lastCr = std::string_view(bytes_).substr(old).rfind('\r');
-    if (!endOfFile_ && lastCr != std::string_view::npos) {
-      const std::size_t end = old + lastCr + 1;
-      text_ = codePage_.decode(std::string_view(bytes_).substr(0, end));
-      bytes_.erase(0, end);
+    if (!endOfFile_) {
+      std::size_t used = 0;
+      text_ = codePage_.decodeStart(bytes_, used);
+      bytes_.erase(0, used);
       position_ = 0;
-      return true;
+      if (!text_.empty()) {
+        return true;
+      }
     }
   }
   file_.close();
@@ -49,37 +50,46 @@ bool TextFileReader::decodeNextPiece() {
   return true;
 }
 
+bool TextFileReader::next(std::u16string_view& piece, bool& endsLine) {
+  while (position_ == text_.size()) {
+    if (!decodeNextPiece()) {
+      // A last line without an ending ends with the file.
+      piece = {};
+      endsLine = std::exchange(inLine_, false) && !error_;
+      return endsLine;
+    }
+    if (std::exchange(afterCarriageReturn_, false) && text_.front() == u'\n') {
+      position_ = 1;
+    }
+  }
+  const std::u16string_view rest = std::u16string_view(text_).substr(position_);
+  const std::size_t cr = rest.find(u'\r');
+  piece = rest.substr(0, cr);
+  endsLine = cr != std::u16string_view::npos;
+  inLine_ = !endsLine;
+  position_ += piece.size();
+  if (endsLine) {
+    ++position_;
+    if (position_ == text_.size()) {
+      afterCarriageReturn_ = true;
+    } else if (text_[position_] == u'\n') {
+      ++position_;
+    }
+  }
+  return true;
+}
+
 bool TextFileReader::next(std::u16string& line) {
   line.clear();
-  bool started = false;
-  while (true) {
-    if (position_ == text_.size()) {
-      if (!decodeNextPiece()) {
-        return started && !error_;
-      }
-      if (std::exchange(afterCarriageReturn_, false) && text_.front() == u'\n') {
-        position_ = 1;
-        continue;
-      }
+  std::u16string_view piece;
+  bool endsLine = false;
+  while (next(piece, endsLine)) {
+    line.append(piece);
+    if (endsLine) {
+      return true;
     }
-    const std::size_t cr = text_.find(u'\r', position_);
-    if (cr == std::u16string::npos) {
-      line.append(text_, position_);
-      position_ = text_.size();
-      started = true;
-      continue;
-    }
-    line.append(text_, position_, cr - position_);
-    position_ = cr + 1;
-    if (position_ < text_.size()) {
-      if (text_[position_] == u'\n') {
-        ++position_;
-      }
-    } else {
-      afterCarriageReturn_ = true;
-    }
-    return true;
   }
+  return false;
 }
 
 }  // namespace zor

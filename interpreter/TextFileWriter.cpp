@@ -9,10 +9,10 @@ namespace zor {
 
 namespace {
 
-// A name in the target's directory that nothing else uses. It is short
-// and does not grow with the target's name, so that every name the system
-// takes for the target can be written.
-std::filesystem::path temporaryName(const std::filesystem::path& target) {
+// A name in the directory that nothing else uses. It is short and does not
+// grow with the target's name, so that every name the system takes for the
+// target can be written.
+std::filesystem::path temporaryName(const std::filesystem::path& directory) {
   static const char kDigits[] = "0123456789abcdef";
   std::random_device random;
   std::string name = ".zor-";
@@ -20,27 +20,58 @@ std::filesystem::path temporaryName(const std::filesystem::path& target) {
     name.push_back(kDigits[value & 0xFu]);
   }
   name += ".tmp";
-  return target.parent_path() / name;
+  return directory / name;
 }
 
 }  // namespace
 
-std::error_code TextFileWriter::create(const std::filesystem::path& target) {
-  discard();
+std::error_code TextFileWriter::createTemporary(const std::filesystem::path& directory) {
+  std::error_code error;
   for (int attempt = 0; attempt < 8; ++attempt) {
-    temporary_ = temporaryName(target);
-    error_ = file_.createNew(temporary_);
-    if (error_ != std::errc::file_exists) {
+    temporary_ = temporaryName(directory);
+    error = file_.createNew(temporary_);
+    if (error != std::errc::file_exists) {
       break;
     }
   }
-  if (error_) {
+  if (error) {
     temporary_.clear();
+  }
+  return error;
+}
+
+// Opening the existing file for writing tells at once whether the user may
+// write it.
+std::error_code TextFileWriter::create(const std::filesystem::path& target) {
+  discard();
+  pendingSize_ = 0;
+  inPlace_ = false;
+  destination_ = followLinks(target, error_);
+  if (error_) {
     return error_;
   }
-  target_ = target;
-  pendingSize_ = 0;
-  return {};
+  const std::error_code opened = target_.openForWriting(destination_);
+  const bool exists = !opened;
+  if (!exists && opened != std::errc::no_such_file_or_directory) {
+    return error_ = opened;
+  }
+  error_ = createTemporary(destination_.parent_path());
+  if (error_ && exists) {
+    // The directory may not be written: the text waits in the system's
+    // temporary directory, if there is one.
+    std::error_code noTemporary;
+    const std::filesystem::path elsewhere = std::filesystem::temp_directory_path(noTemporary);
+    if (!noTemporary) {
+      error_ = createTemporary(elsewhere);
+      inPlace_ = true;
+    }
+  } else if (exists) {
+    inPlace_ = target_.links() > 1 || file_.copyAccessOf(target_);
+  }
+  if (error_ || !inPlace_) {
+    target_.close();
+  }
+  return error_;
 }
 
 // The text gathers in `pending_` and is converted a block at a time; a
@@ -72,9 +103,9 @@ std::error_code TextFileWriter::commit() {
     error_ = file_.syncAndClose();
   }
   if (!error_) {
-    error_ = replaceFile(temporary_, target_);
+    error_ = inPlace_ ? copyIntoTarget() : replaceFile(temporary_, destination_);
   }
-  if (error_) {
+  if (error_ || inPlace_) {
     const std::error_code error = error_;
     discard();
     return error;
@@ -83,8 +114,32 @@ std::error_code TextFileWriter::commit() {
   return {};
 }
 
+// Only a failing disk can leave the target half written here: everything
+// that can be refused was refused before.
+std::error_code TextFileWriter::copyIntoTarget() {
+  File whole;
+  if (const std::error_code error = whole.openForReading(temporary_)) {
+    return error;
+  }
+  std::string block(kBlockSize * 4, '\0');
+  std::size_t count = block.size();
+  while (count == block.size()) {
+    if (const std::error_code error = whole.read(block, count)) {
+      return error;
+    }
+    if (const std::error_code error = target_.write(std::string_view(block).substr(0, count))) {
+      return error;
+    }
+  }
+  if (const std::error_code error = target_.resize(whole.size())) {
+    return error;
+  }
+  return target_.syncAndClose();
+}
+
 void TextFileWriter::discard() noexcept {
   file_.close();
+  target_.close();
   if (!temporary_.empty()) {
     std::error_code ignored;
     std::filesystem::remove(temporary_, ignored);

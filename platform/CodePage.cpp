@@ -19,6 +19,8 @@
 #include <vector>
 #endif
 
+#include <algorithm>
+
 namespace zor {
 
 namespace {
@@ -57,6 +59,25 @@ class AnsiCodePage final : public CodePage {
     MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, reinterpret_cast<wchar_t*>(text.data()),
                         size);
     return text;
+  }
+
+  // A lead byte at the end waits for its second byte; code pages of more
+  // than two bytes a character are cut as the base class cuts them.
+  std::u16string decodeStart(std::string_view bytes, std::size_t& used) const override {
+    CPINFO info{};
+    if (!GetCPInfo(CP_ACP, &info) || info.MaxCharSize > 2) {
+      return CodePage::decodeStart(bytes, used);
+    }
+    used = 0;
+    while (used < bytes.size()) {
+      const bool lead = IsDBCSLeadByteEx(CP_ACP, static_cast<BYTE>(bytes[used]));
+      const std::size_t length = info.MaxCharSize == 2 && lead ? 2 : 1;
+      if (bytes.size() - used < length) {
+        break;
+      }
+      used += length;
+    }
+    return decode(bytes.substr(0, used));
   }
 };
 
@@ -143,6 +164,18 @@ class Gb18030CodePage final : public CodePage {
   }
 
   std::u16string decode(std::string_view bytes) const override {
+    std::size_t used = 0;
+    return decode(bytes, false, used);
+  }
+
+  std::u16string decodeStart(std::string_view bytes, std::size_t& used) const override {
+    return decode(bytes, true, used);
+  }
+
+ private:
+  // With `stopAtCut`, a character cut off at the end (EINVAL) is left for
+  // the next piece instead of becoming U+FFFD.
+  std::u16string decode(std::string_view bytes, bool stopAtCut, std::size_t& used) const {
     // A byte never gives more than one UTF-16 unit: one byte gives at most
     // one, two or four give one, four give at most two.
     std::u16string text(bytes.size(), u'\0');
@@ -152,6 +185,9 @@ class Gb18030CodePage final : public CodePage {
     std::size_t outLeft = text.size() * sizeof(char16_t);
     iconv(decoder_, nullptr, nullptr, nullptr, nullptr);
     while (inLeft > 0 && iconv(decoder_, &in, &inLeft, &out, &outLeft) == kFailed) {
+      if (stopAtCut && errno == EINVAL) {
+        break;
+      }
       // A byte that starts no character here (EILSEQ), or a character cut
       // off at the end (EINVAL): that one byte becomes U+FFFD. Code page 936
       // writes the euro sign as the single byte 0x80, which GB18030 leaves
@@ -165,10 +201,10 @@ class Gb18030CodePage final : public CodePage {
       iconv(decoder_, nullptr, nullptr, nullptr, nullptr);
     }
     text.resize(text.size() - outLeft / sizeof(char16_t));
+    used = bytes.size() - inLeft;
     return text;
   }
 
- private:
   // GB18030 holds every Unicode scalar value; glibc still refuses a few
   // private-use characters, and a lone surrogate has no bytes at all. They
   // are written as U+FFFD.
@@ -207,6 +243,13 @@ class Gb18030CodePage final : public CodePage {
 #endif
 
 }  // namespace
+
+std::u16string CodePage::decodeStart(std::string_view bytes, std::size_t& used) const {
+  constexpr auto standsAlone = [](char byte) { return static_cast<unsigned char>(byte) < 0x30; };
+  const auto last = std::find_if(bytes.rbegin(), bytes.rend(), standsAlone);
+  used = static_cast<std::size_t>(bytes.rend() - last);
+  return decode(bytes.substr(0, used));
+}
 
 std::unique_ptr<CodePage> systemCodePage() {
 #ifdef _WIN32

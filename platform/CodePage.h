@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -14,6 +15,13 @@ class CodePage {
   virtual ~CodePage() = default;
   virtual std::string encode(std::u16string_view text) const = 0;
   virtual std::u16string decode(std::string_view bytes) const = 0;
+
+  // Decodes the bytes, which begin at a character, up to a character that
+  // may go on past their end, and tells in `used` how many bytes that took:
+  // pieces decoded so, one after another, give the text of the whole. This
+  // one cuts after the last byte below 0x30, which stands alone in every
+  // code page the program meets, and takes nothing when there is none.
+  virtual std::u16string decodeStart(std::string_view bytes, std::size_t& used) const;
 };
 
 // The system's ANSI code page on Windows; elsewhere GB18030, which reads

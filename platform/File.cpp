@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <string>
 #include <utility>
 
 #ifdef _WIN32
@@ -20,6 +21,13 @@ namespace zor {
 namespace {
 
 std::error_code lastError() { return {errno, std::generic_category()}; }
+
+struct Status {
+  bool directory = false;
+  bool regular = false;
+  std::uint64_t size = 0;
+  std::uint64_t links = 0;
+};
 
 // Written bytes that are sent on their way to the disk at once.
 constexpr std::uint64_t kWriteBackStep = std::uint64_t{8} << 20;
@@ -41,6 +49,7 @@ int openNative(const std::filesystem::path& path, int flags) {
   return descriptor;
 }
 constexpr int kReading = _O_RDONLY;
+constexpr int kWriting = _O_WRONLY;
 constexpr int kCreating = _O_WRONLY | _O_CREAT | _O_EXCL;
 
 long long readNative(int descriptor, char* data, std::size_t size) {
@@ -50,14 +59,22 @@ long long writeNative(int descriptor, const char* data, std::size_t size) {
   return _write(descriptor, data, static_cast<unsigned>(std::min(size, kMostPerCall)));
 }
 int syncNative(int descriptor) { return _commit(descriptor); }
+int resizeNative(int descriptor, std::uint64_t size) {
+  errno = _chsize_s(descriptor, static_cast<long long>(size));
+  return errno == 0 ? 0 : -1;
+}
+// Windows keeps no owner or permission bits that a new file would lose.
+int copyAccessNative(int, int) { return 0; }
 void startWriteBack(int, std::uint64_t, std::uint64_t) {}
-int statusNative(int descriptor, bool& directory, std::uint64_t& size) {
-  struct _stat64 status {};
-  if (_fstat64(descriptor, &status) != 0) {
+int statusNative(int descriptor, Status& status) {
+  struct _stat64 native {};
+  if (_fstat64(descriptor, &native) != 0) {
     return -1;
   }
-  directory = (status.st_mode & _S_IFMT) == _S_IFDIR;
-  size = static_cast<std::uint64_t>(status.st_size);
+  status.directory = (native.st_mode & _S_IFMT) == _S_IFDIR;
+  status.regular = (native.st_mode & _S_IFMT) == _S_IFREG;
+  status.size = static_cast<std::uint64_t>(native.st_size);
+  status.links = static_cast<std::uint64_t>(native.st_nlink);
   return 0;
 }
 int closeNative(int descriptor) { return _close(descriptor); }
@@ -71,7 +88,11 @@ int openNative(const std::filesystem::path& path, int flags) {
   } while (descriptor < 0 && errno == EINTR);
   return descriptor;
 }
-constexpr int kReading = O_RDONLY;
+// Opening a FIFO for reading would wait for a writer; without blocking it
+// opens at once and is then refused as no regular file. O_NONBLOCK makes no
+// difference to the reads and writes of a regular file.
+constexpr int kReading = O_RDONLY | O_NONBLOCK;
+constexpr int kWriting = O_WRONLY | O_NONBLOCK;
 constexpr int kCreating = O_WRONLY | O_CREAT | O_EXCL;
 
 long long readNative(int descriptor, char* data, std::size_t size) {
@@ -81,6 +102,17 @@ long long writeNative(int descriptor, const char* data, std::size_t size) {
   return ::write(descriptor, data, size);
 }
 int syncNative(int descriptor) { return ::fsync(descriptor); }
+int resizeNative(int descriptor, std::uint64_t size) {
+  return ::ftruncate(descriptor, static_cast<off_t>(size));
+}
+// The owner first: changing it may clear the set-user-ID bit.
+int copyAccessNative(int descriptor, int original) {
+  struct stat native {};
+  if (::fstat(original, &native) != 0 || ::fchown(descriptor, native.st_uid, native.st_gid) != 0) {
+    return -1;
+  }
+  return ::fchmod(descriptor, native.st_mode & 07777);
+}
 // Asks the system to start putting a written range on the disk, so that
 // the sync at the end has less left to wait for.
 void startWriteBack(int descriptor, std::uint64_t from, std::uint64_t size) {
@@ -91,36 +123,72 @@ void startWriteBack(int descriptor, std::uint64_t from, std::uint64_t size) {
   (void)descriptor, (void)from, (void)size;
 #endif
 }
-int statusNative(int descriptor, bool& directory, std::uint64_t& size) {
-  struct stat status {};
-  if (::fstat(descriptor, &status) != 0) {
+int statusNative(int descriptor, Status& status) {
+  struct stat native {};
+  if (::fstat(descriptor, &native) != 0) {
     return -1;
   }
-  directory = S_ISDIR(status.st_mode);
-  size = static_cast<std::uint64_t>(status.st_size);
+  status.directory = S_ISDIR(native.st_mode);
+  status.regular = S_ISREG(native.st_mode);
+  status.size = static_cast<std::uint64_t>(native.st_size);
+  status.links = static_cast<std::uint64_t>(native.st_nlink);
   return 0;
 }
 int closeNative(int descriptor) { return ::close(descriptor); }
 
 #endif
 
+class FileCategory final : public std::error_category {
+ public:
+  const char* name() const noexcept override { return "zor.file"; }
+  std::string message(int) const override { return "Not a regular file"; }
+};
+
 }  // namespace
 
+std::error_code notARegularFile() {
+  static const FileCategory category;
+  return {1, category};
+}
+
 std::error_code File::openForReading(const std::filesystem::path& path) {
+  return openExisting(path, kReading);
+}
+
+// A FIFO without a reader would refuse to open for writing with a reason of
+// its own; it is told apart before.
+std::error_code File::openForWriting(const std::filesystem::path& path) {
+  if (holdsNul(path)) {
+    return std::make_error_code(std::errc::invalid_argument);
+  }
+  std::error_code error;
+  const auto type = std::filesystem::status(path, error).type();
+  if (!error && type != std::filesystem::file_type::regular &&
+      type != std::filesystem::file_type::directory) {
+    return notARegularFile();
+  }
+  written_ = 0;
+  writtenBack_ = 0;
+  return openExisting(path, kWriting);
+}
+
+std::error_code File::openExisting(const std::filesystem::path& path, int flags) {
   close();
   if (holdsNul(path)) {
     return std::make_error_code(std::errc::invalid_argument);
   }
-  descriptor_ = openNative(path, kReading);
-  bool directory = false;
-  if (descriptor_ < 0 || statusNative(descriptor_, directory, size_) != 0) {
+  descriptor_ = openNative(path, flags);
+  Status status;
+  if (descriptor_ < 0 || statusNative(descriptor_, status) != 0) {
     const std::error_code error = lastError();
     close();
     return error;
   }
-  if (directory) {
+  size_ = status.size;
+  links_ = status.links;
+  if (!status.regular) {
     close();
-    return std::make_error_code(std::errc::is_a_directory);
+    return status.directory ? std::make_error_code(std::errc::is_a_directory) : notARegularFile();
   }
   return {};
 }
@@ -173,6 +241,14 @@ std::error_code File::write(std::string_view bytes) {
   return {};
 }
 
+std::error_code File::resize(std::uint64_t size) {
+  return resizeNative(descriptor_, size) == 0 ? std::error_code() : lastError();
+}
+
+std::error_code File::copyAccessOf(const File& original) {
+  return copyAccessNative(descriptor_, original.descriptor_) == 0 ? std::error_code() : lastError();
+}
+
 std::error_code File::syncAndClose() {
   std::error_code error;
   if (syncNative(descriptor_) != 0) {
@@ -192,6 +268,33 @@ std::error_code replaceFile(const std::filesystem::path& from, const std::filesy
   std::error_code error;
   std::filesystem::rename(from, to, error);
   return error;
+}
+
+std::filesystem::path followLinks(const std::filesystem::path& path, std::error_code& error) {
+  // As many links in a row as Linux follows before it gives up.
+  constexpr int kMostLinks = 40;
+  error.clear();
+  if (holdsNul(path)) {
+    error = std::make_error_code(std::errc::invalid_argument);
+    return {};
+  }
+  std::filesystem::path current = path;
+  for (int links = 0; links <= kMostLinks; ++links) {
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(current, error)) || error) {
+      // Something that does not exist yet is created under its own name.
+      if (error == std::errc::no_such_file_or_directory) {
+        error.clear();
+      }
+      return current;
+    }
+    const std::filesystem::path target = std::filesystem::read_symlink(current, error);
+    if (error) {
+      return {};
+    }
+    current = target.is_absolute() ? target : current.parent_path() / target;
+  }
+  error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+  return {};
 }
 
 void File::close() noexcept {

@@ -164,4 +164,12 @@ fs::path filesDirectory(const fs::path& programDirectory, const Environment& env
   return madeOnFirstUse(documentsDirectory(environment) / "ZOR");
 }
 
+ProgramDirectory filesDirectory(std::error_code& error) {
+  const ProgramDirectory program = programDirectory(error);
+  if (error) {
+    return {};
+  }
+  return filesDirectory(program.path(), systemEnvironment());
+}
+
 }  // namespace zor

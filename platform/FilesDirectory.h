@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/ProgramDirectory.h"
+
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <system_error>
 
 namespace zor {
 
@@ -25,5 +28,10 @@ Environment systemEnvironment();
 // still returned: every file command then reports its own failure.
 std::filesystem::path filesDirectory(const std::filesystem::path& programDirectory,
                                      const Environment& environment);
+
+// The files directory of this program: the rule above over the directory
+// the executable lies in and this process's environment. Empty, with `error`
+// set, when the system cannot tell where the program lies.
+ProgramDirectory filesDirectory(std::error_code& error);
 
 }  // namespace zor

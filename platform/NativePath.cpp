@@ -14,12 +14,4 @@ std::filesystem::path nativePath(std::u16string_view text) {
 #endif
 }
 
-std::u16string pathText(const std::filesystem::path& path) {
-#ifdef _WIN32
-  return path.u16string();
-#else
-  return fromUtf8(path.native());
-#endif
-}
-
 }  // namespace zor

@@ -18,7 +18,4 @@ inline constexpr std::u16string_view kPathSeparator = u"/";
 // elsewhere (a lone surrogate becomes U+FFFD).
 std::filesystem::path nativePath(std::u16string_view text);
 
-// The other way round: a path as the console shows it.
-std::u16string pathText(const std::filesystem::path& path);
-
 }  // namespace zor

@@ -2,8 +2,6 @@
 
 #include "platform/Utf8.h"
 
-#include <filesystem>
-
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -12,35 +10,42 @@ namespace zor {
 
 namespace {
 
-std::filesystem::path executableDirectory() {
+std::filesystem::path executable(std::error_code& error) {
 #ifdef _WIN32
   std::wstring buffer(32768, L'\0');
   const DWORD length =
       GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-  buffer.resize(length);
-  return std::filesystem::path(buffer).parent_path();
-#else
-  std::error_code error;
-  const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (!error) {
-    return executable.parent_path();
+  if (length == 0 || length == buffer.size()) {
+    error.assign(static_cast<int>(GetLastError()), std::system_category());
+    return {};
   }
-  // Without /proc nothing tells where the program lies; the working
-  // directory stands in rather than the program failing to start.
-  return std::filesystem::current_path(error);
+  buffer.resize(length);
+  return buffer;
+#else
+  // Without /proc nothing tells where the program lies.
+  return std::filesystem::read_symlink("/proc/self/exe", error);
 #endif
 }
 
 }  // namespace
 
-std::u16string programDirectory() {
-  const std::filesystem::path directory = executableDirectory();
+// A directory at the root of the file system keeps its "/".
+ProgramDirectory::ProgramDirectory(std::filesystem::path path) : path_(std::move(path)) {
+  const auto& native = path_.native();
 #ifdef _WIN32
-  return directory.u16string();
+  text_.assign(native.begin(), native.end());
 #else
-  // A directory at the root of the file system keeps its "/".
-  return fromUtf8(directory.native());
+  text_ = fromUtf8(native);
 #endif
+}
+
+ProgramDirectory programDirectory(std::error_code& error) {
+  error.clear();
+  std::filesystem::path path = executable(error);
+  if (error) {
+    return {};
+  }
+  return path.parent_path();
 }
 
 }  // namespace zor

@@ -1,20 +1,22 @@
 #include "app/Arguments.h"
 #include "app/BatchMode.h"
+#include "app/Form.h"
 #include "app/qt/Form1.h"
 #include "app/qt/QtMediaDevice.h"
 #include "platform/Clock.h"
 #include "platform/CodePage.h"
 #include "platform/FilesDirectory.h"
-#include "platform/NativePath.h"
-#include "platform/ProgramDirectory.h"
 
 #ifdef _WIN32
 #include "platform/MciMediaDevice.h"
 #endif
 
 #include <QApplication>
+#include <QMessageBox>
 
+#include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 int main(int argc, char* argv[]) {
   zor::QtMediaDevice::chooseBackend();
@@ -35,6 +37,15 @@ int main(int argc, char* argv[]) {
   // Hiding the window leaves the program running; only closing it ends it.
   QApplication::setQuitOnLastWindowClosed(false);
 
+  std::error_code error;
+  zor::ProgramDirectory directory = zor::filesDirectory(error);
+  if (error) {
+    const QString message = QString::fromStdU16String(zor::noProgramDirectoryMessage(error));
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    QMessageBox::critical(nullptr, QStringLiteral("ZOR命令符-DEZEZA"), message);
+    return 1;
+  }
+
   const zor::SystemClock clock;
   const auto codePage = zor::systemCodePage();
 #ifdef _WIN32
@@ -43,10 +54,7 @@ int main(int argc, char* argv[]) {
   // Created with the window and released after its unload step.
   zor::QtMediaDevice media;
 #endif
-  // The console sees the files directory as its program directory.
-  const auto files =
-      zor::filesDirectory(zor::nativePath(zor::programDirectory()), zor::systemEnvironment());
-  zor::Form1 form(zor::Services{clock, media, *codePage, zor::pathText(files)});
+  zor::Form1 form(zor::Services{clock, media, *codePage, std::move(directory)});
   QObject::connect(&form, &zor::Form1::stopRequested, [] { std::_Exit(0); });
   form.show();
   return QApplication::exec();

@@ -163,7 +163,7 @@ TEST_F(AiTest, AMissingOrUnreadableFileIsReportedAndTheModeStays) {
 
 TEST_F(AiTest, AFileThatCannotBeMadeIsReportedAndAiModeIsOn) {
   std::ofstream(directory / "plain") << "a file, not a folder";
-  console.services.programDirectory += u"/plain";
+  console.services.programDirectory = directory / "plain";
   enter(u"AI on");
   EXPECT_EQ(console.vars.aii, u"1");
   EXPECT_EQ(fresh(), p + u">>>AI on\r\n" + line(u"文件操作失败！ZOR-AI-QA.txt: Not a directory") +

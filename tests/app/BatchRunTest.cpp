@@ -51,7 +51,7 @@ class BatchRunTest : public ConsoleTest {
 
   CountingMusicDevice device;
   PlayedMusic music{device};
-  Console batch{Services{clock, music, *codePage, fromUtf8(directory.string())}};
+  Console batch{Services{clock, music, *codePage, directory}};
   std::function<std::error_code(int)> onRead;
   TextSink output;
   TextSink errors;

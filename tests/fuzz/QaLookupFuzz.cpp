@@ -74,8 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   test::FixedClock clock;
   test::RecordingMediaDevice media;
-  Console console(
-      Services{clock, media, fuzz::codePage(), fromUtf8(fuzz::programDirectory().string())});
+  Console console(Services{clock, media, fuzz::codePage(), fuzz::programDirectory()});
   console.vars.aii = u"1";
   AI(console, question);
 

@@ -122,5 +122,25 @@ TEST_F(FileCommandsTest, ChineseNamesAreUtf8OnTheDisk) {
   EXPECT_EQ(fresh(), loaded(u"文件.txt", u"\r\n你好"));
 }
 
+// A program directory named in Latin-1 ("café") is used as the bytes the
+// system gave; only the banner shows the odd byte, as U+FFFD.
+TEST_F(FileCommandsTest, AProgramDirectoryWhoseNameIsNotUtf8) {
+  const std::filesystem::path latin1 = directory / "caf\xE9";
+  std::filesystem::create_directory(latin1);
+  console.services.programDirectory = latin1;
+  formLoad(console);
+  EXPECT_TRUE(console.log.text().ends_with(u"/caf\uFFFD\r\n"));
+
+  enter(u"clear");
+  enter(u"save 你好");
+  EXPECT_EQ(readBytes(latin1 / "\xE4\xBD\xA0\xE5\xA5\xBD.txt"),
+            "[09:05:07]>>>save \xC4\xE3\xBA\xC3\r\n[09:05:07]" + std::string(kSavedGb) +
+                "\xC4\xE3\xBA\xC3.txt\r\n\r\n");
+  writeBytes(latin1 / "b.txt", "x\r\n");
+  fresh();
+  enter(u"load b");
+  EXPECT_EQ(fresh(), loaded(u"b.txt", u"\r\nx"));
+}
+
 }  // namespace
 }  // namespace zor::test

@@ -1,6 +1,8 @@
 #include "tests/support/ConsoleHarness.h"
 #include "tests/support/FileBytes.h"
 
+#include <sys/stat.h>
+
 namespace zor::test {
 namespace {
 
@@ -18,6 +20,7 @@ class FileFailuresTest : public ConsoleTest {
     writeBytes(directory / "src.txt", "a\r\n");
     std::filesystem::create_directory(directory / "src-Done.txt");
     std::filesystem::create_directory(directory / "src.html");
+    ::mkfifo((directory / "fifo.txt").c_str(), 0600);
   }
 
   // Runs the line and checks that the log gained its echo and then
@@ -30,7 +33,7 @@ class FileFailuresTest : public ConsoleTest {
         << testing::PrintToString(std::u16string(line));
     EXPECT_EQ(readBytes(directory / "dir.txt" / "inside"), "kept");
     EXPECT_EQ(readBytes(directory / "plain.txt"), "plain\r\n");
-    EXPECT_EQ(entriesIn(directory), 7u);
+    EXPECT_EQ(entriesIn(directory), 8u);
     EXPECT_EQ(console.log.caret(), console.log.text().size());
   }
 
@@ -67,6 +70,21 @@ TEST_F(FileFailuresTest, HtmlOfASourceOrPageThatFails) {
   expectFailure(u"html plain.txt/x", report(u"plain.txt/x.txt", u"Not a directory"));
   expectFailure(u"html src", std::u16string(P) + u"正在更改src.txt...\r\n" +
                                  report(u"src.html", u"Is a directory"));
+}
+
+// Opening a FIFO would wait for a writer and freeze the window.
+TEST_F(FileFailuresTest, AFifoIsRefusedWithoutWaiting) {
+  const std::u16string refused = report(u"fifo.txt", u"Not a regular file");
+  expectFailure(u"load fifo", refused);
+  expectFailure(u"loadaddsave fifo", refused);
+  expectFailure(u"html fifo", refused);
+  expectFailure(u"save fifo", refused);
+  EXPECT_EQ(std::filesystem::status(directory / "fifo.txt").type(),
+            std::filesystem::file_type::fifo);
+
+  std::filesystem::rename(directory / "fifo.txt", directory / "ZOR-AI-QA.txt");
+  expectFailure(u"AI on", std::u16string(P) + u"AI模式已开启!输入AI off可关闭\r\n");
+  expectFailure(u"你好", report(u"ZOR-AI-QA.txt", u"Not a regular file"));
 }
 
 }  // namespace

@@ -82,6 +82,37 @@ TEST_F(TextFileReaderTest, ReadsAcrossTheBordersOfPieces) {
             runs(Lines{u"a", std::u16string(longLine.size(), u'z'), u"b"}));
 }
 
+// One long line of two- and four-byte characters, with no byte that stands
+// alone, is decoded as it goes: in pieces no longer than a read, which
+// together are the text the whole file decodes to.
+TEST_F(TextFileReaderTest, DecodesALongLineAsItGoes) {
+  const std::size_t piece = TextFileReader::kPieceSize;
+  std::string bytes(piece - 1, 'x');
+  for (int i = 0; i < 3; ++i) {
+    bytes += "\xC4\xE3";  // 你 across the border of the first piece
+    bytes += std::string(piece / 2 + 1, 'y');
+    bytes += "\x95\x32\x82\x36";  // U+20000, whose four bytes follow the rest
+    bytes += "\xFF";
+  }
+  bytes += "\x81";  // cut off by the end of the file
+  writeBytes(directory / "t.txt", bytes + "\r\n");
+  TextFileReader reader(*codePage);
+  ASSERT_FALSE(reader.open(directory / "t.txt"));
+  std::u16string line;
+  std::size_t pieces = 0;
+  std::u16string_view text;
+  bool endsLine = false;
+  while (reader.next(text, endsLine)) {
+    EXPECT_LE(text.size(), piece);
+    EXPECT_FALSE(endsLine && line.size() + text.size() < bytes.size() / 2);
+    line.append(text);
+    ++pieces;
+  }
+  EXPECT_FALSE(reader.error());
+  EXPECT_GE(pieces, 3u);
+  EXPECT_EQ(runs({line}), runs({codePage->decode(bytes)}));
+}
+
 TEST_F(TextFileReaderTest, TellsWhyAFileCannotBeOpenedOrRead) {
   TextFileReader reader(*codePage);
   EXPECT_EQ(reader.open(directory / "missing.txt"), std::errc::no_such_file_or_directory);

@@ -186,7 +186,7 @@ TEST(PageWriterTest, EveryLineOfAPageCarriesTheTimeTheClockShowedAtItsStart) {
   TickingClock clock;
   RecordingMediaDevice media;
   const auto codePage = systemCodePage();
-  Console console(Services{clock, media, *codePage, u""});
+  Console console(Services{clock, media, *codePage, {}});
   console.vars.tof = u"1";
   help(console);
   minecraft(console);

@@ -1,7 +1,6 @@
 #include "app/BatchRun.h"
 #include "app/qt/Form1.h"
 #include "platform/CodePage.h"
-#include "platform/Utf8.h"
 #include "tests/support/ByteStreamFakes.h"
 #include "tests/support/Fakes.h"
 #include "tests/support/FileBytes.h"
@@ -24,7 +23,7 @@ TEST(BatchSaveTest, SaveWritesTheSameBytesAsTheWindow) {
   const fs::path directory =
       fs::temp_directory_path() / ("zor-batch-save-" + std::to_string(std::random_device()()));
   fs::create_directories(directory);
-  const std::u16string programDirectory = fromUtf8(directory.string());
+  const std::filesystem::path programDirectory = directory;
   writeBytes(directory / "notes.txt", "a\r\nb\r\n");
   const std::vector<QString> lines = {QStringLiteral("say 你好"), QStringLiteral("   "),
                                       QStringLiteral("help"),     QStringLiteral("load notes"),

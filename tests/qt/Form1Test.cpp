@@ -20,7 +20,7 @@ namespace {
 
 class Form1Test : public ::testing::Test {
  protected:
-  Form1Test() : form(Services{clock, media, *codePage, u"/opt/zor"}) {
+  Form1Test() : form(Services{clock, media, *codePage, std::filesystem::path("/opt/zor")}) {
     form.show();
     text1 = form.findChild<LogView*>(QStringLiteral("Text1"));
     text2 = form.findChild<QLineEdit*>(QStringLiteral("Text2"));

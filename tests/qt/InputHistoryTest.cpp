@@ -14,7 +14,8 @@ namespace {
 // Up, Down and Esc in the real input box, with real key events.
 class InputHistoryWindowTest : public ::testing::Test {
  protected:
-  InputHistoryWindowTest() : form(Services{clock, media, *codePage, u"/opt/zor"}) {
+  InputHistoryWindowTest()
+      : form(Services{clock, media, *codePage, std::filesystem::path("/opt/zor")}) {
     form.show();
     text2 = form.findChild<QLineEdit*>(QStringLiteral("Text2"));
   }

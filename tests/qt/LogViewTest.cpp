@@ -2,7 +2,6 @@
 #include "app/qt/LogView.h"
 #include "app/qt/LogViewRows.h"
 #include "platform/CodePage.h"
-#include "platform/Utf8.h"
 #include "tests/support/Fakes.h"
 
 #include <QApplication>
@@ -203,7 +202,7 @@ TEST(LogViewInWindowTest, TabReachesTheLogAndItsKeysStayThere) {
   FixedClock clock;
   RecordingMediaDevice media;
   const auto codePage = systemCodePage();
-  Form1 form(Services{clock, media, *codePage, u"/opt/zor"});
+  Form1 form(Services{clock, media, *codePage, std::filesystem::path("/opt/zor")});
   form.show();
   auto* text1 = form.findChild<LogView*>(QStringLiteral("Text1"));
   auto* text2 = form.findChild<QLineEdit*>(QStringLiteral("Text2"));
@@ -227,7 +226,7 @@ TEST(LogViewInWindowTest, LoadTakenBackIsShownAsTheLogIsNow) {
   FixedClock clock;
   RecordingMediaDevice media;
   const auto codePage = systemCodePage();
-  Form1 form(Services{clock, media, *codePage, fromUtf8(directory.string())});
+  Form1 form(Services{clock, media, *codePage, directory});
   form.show();
   auto* text1 = form.findChild<LogView*>(QStringLiteral("Text1"));
   auto* text2 = form.findChild<QLineEdit*>(QStringLiteral("Text2"));

@@ -4,19 +4,19 @@
 set -u
 zor=$1
 caption='ZOR命令符-DEZEZA'
-# In the C locale xprop writes the caption's non-ASCII characters as escapes.
-export LC_ALL=C.UTF-8
+
+# xprop shows a caption's non-ASCII characters as they are only in a UTF-8
+# locale; asked for hexadecimal bytes it prints the same in every locale.
+hex=$(printf '%s' "$caption" | od -An -tx1 -v | tr -s ' \n' ' ' | sed 's/^ //; s/ $//; s/ /, 0x/g; s/^/0x/')
 
 exec xvfb-run --auto-servernum --server-args='-screen 0 1024x768x24' bash -c '
-  zor=$1; caption=$2
+  zor=$1; caption=$2; hex=$3
   QT_QPA_PLATFORM=xcb "$zor" & pid=$!
   found=
   for _ in $(seq 1 100); do
     for id in $(xwininfo -root -children 2>/dev/null | awk "/^ +0x/ {print \$1}"); do
-      # Outside a UTF-8 locale xprop shows the caption as escaped bytes.
-      if LC_ALL=C.UTF-8 xprop -id "$id" _NET_WM_NAME 2>/dev/null | grep -qF "\"$caption\""; then
-        found=$id
-      fi
+      if xprop -id "$id" -notype -f _NET_WM_NAME 8x _NET_WM_NAME 2>/dev/null |
+        grep -qxF "_NET_WM_NAME = $hex"; then found=$id; fi
     done
     [ -n "$found" ] && break
     sleep 0.1
@@ -27,4 +27,4 @@ exec xvfb-run --auto-servernum --server-args='-screen 0 1024x768x24' bash -c '
   if [ -z "$found" ]; then echo "no window with the caption $caption"; exit 1; fi
   if [ "$alive" != yes ]; then echo "zor ended by itself"; exit 1; fi
   echo "window $found shows $caption; the process stayed alive"
-' bash "$zor" "$caption"
+' bash "$zor" "$caption" "$hex"

@@ -1,7 +1,5 @@
 #include "tests/support/ConsoleHarness.h"
 
-#include "platform/Utf8.h"
-
 #include <random>
 
 namespace zor::test {
@@ -19,8 +17,7 @@ std::filesystem::path makeTemporaryDirectory() {
 }  // namespace
 
 ConsoleTest::ConsoleTest()
-    : directory(makeTemporaryDirectory()),
-      console(Services{clock, media, *codePage, fromUtf8(directory.string())}) {
+    : directory(makeTemporaryDirectory()), console(Services{clock, media, *codePage, directory}) {
   formLoad(console);
   seen_ = console.log.text().size();
 }
