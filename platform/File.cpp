@@ -1,19 +1,11 @@
 #include "platform/File.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <utility>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <share.h>
-#include <sys/stat.h>
-#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace zor {
 
@@ -29,40 +21,6 @@ bool holdsNul(const std::filesystem::path& path) {
   return path.native().find(std::filesystem::path::value_type{}) !=
          std::filesystem::path::string_type::npos;
 }
-
-#ifdef _WIN32
-
-constexpr std::size_t kMostPerCall = 1u << 30;
-
-int openNative(const std::filesystem::path& path, int flags) {
-  int descriptor = -1;
-  _wsopen_s(&descriptor, path.c_str(), flags | _O_BINARY | _O_NOINHERIT, _SH_DENYNO,
-            _S_IREAD | _S_IWRITE);
-  return descriptor;
-}
-constexpr int kReading = _O_RDONLY;
-constexpr int kCreating = _O_WRONLY | _O_CREAT | _O_EXCL;
-
-long long readNative(int descriptor, char* data, std::size_t size) {
-  return _read(descriptor, data, static_cast<unsigned>(std::min(size, kMostPerCall)));
-}
-long long writeNative(int descriptor, const char* data, std::size_t size) {
-  return _write(descriptor, data, static_cast<unsigned>(std::min(size, kMostPerCall)));
-}
-int syncNative(int descriptor) { return _commit(descriptor); }
-void startWriteBack(int, std::uint64_t, std::uint64_t) {}
-int statusNative(int descriptor, bool& directory, std::uint64_t& size) {
-  struct _stat64 status {};
-  if (_fstat64(descriptor, &status) != 0) {
-    return -1;
-  }
-  directory = (status.st_mode & _S_IFMT) == _S_IFDIR;
-  size = static_cast<std::uint64_t>(status.st_size);
-  return 0;
-}
-int closeNative(int descriptor) { return _close(descriptor); }
-
-#else
 
 int openNative(const std::filesystem::path& path, int flags) {
   int descriptor = -1;
@@ -101,8 +59,6 @@ int statusNative(int descriptor, bool& directory, std::uint64_t& size) {
   return 0;
 }
 int closeNative(int descriptor) { return ::close(descriptor); }
-
-#endif
 
 }  // namespace
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite twice: in a
 # plain debug build and in a build with AddressSanitizer and
-# UndefinedBehaviorSanitizer. Needs no display.
+# UndefinedBehaviorSanitizer. Then cross-builds the Windows build and runs
+# its tests under Wine. Needs no display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,3 +19,10 @@ for preset in debug asan; do
   cmake --build --preset "$preset"
   ctest --preset "$preset" --timeout 300
 done
+
+echo "== windows build, tested under Wine =="
+started=$SECONDS
+cmake --preset windows
+cmake --build --preset windows
+ctest --preset windows --timeout 300
+echo "windows build and tests: $((SECONDS - started)) s"

@@ -1,5 +1,6 @@
 #include "tests/support/ConsoleHarness.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/SystemReasons.h"
 
 namespace zor::test {
 namespace {
@@ -44,13 +45,13 @@ TEST_F(FileFailuresTest, LoadOfAFileThatCannotBeRead) {
   expectFailure(u"load missing", report(u"missing.txt", u"No such file or directory"));
   expectFailure(u"load dir", report(u"dir.txt", u"Is a directory"));
   expectFailure(u"load none/x", report(u"none/x.txt", u"No such file or directory"));
-  expectFailure(u"load plain.txt/x", report(u"plain.txt/x.txt", u"Not a directory"));
+  expectFailure(u"load plain.txt/x", report(u"plain.txt/x.txt", kBelowAFile));
 }
 
 TEST_F(FileFailuresTest, SaveThatCannotBeWrittenLeavesNoMessageOfSuccess) {
   expectFailure(u"save dir", report(u"dir.txt", u"Is a directory"));
   expectFailure(u"save none/x", report(u"none/x.txt", u"No such file or directory"));
-  expectFailure(u"save plain.txt/x", report(u"plain.txt/x.txt", u"Not a directory"));
+  expectFailure(u"save plain.txt/x", report(u"plain.txt/x.txt", kBelowAFile));
   const std::u16string nul = {u'a', u'\0', u'b'};
   expectFailure(u"save " + nul, report(nul + u".txt", u"Invalid argument"));
 }
@@ -64,10 +65,20 @@ TEST_F(FileFailuresTest, DecorationOfASourceOrCopyThatFails) {
 
 TEST_F(FileFailuresTest, HtmlOfASourceOrPageThatFails) {
   expectFailure(u"html missing", report(u"missing.txt", u"No such file or directory"));
-  expectFailure(u"html plain.txt/x", report(u"plain.txt/x.txt", u"Not a directory"));
+  expectFailure(u"html plain.txt/x", report(u"plain.txt/x.txt", kBelowAFile));
   expectFailure(u"html src", std::u16string(P) + u"正在更改src.txt...\r\n" +
                                  report(u"src.html", u"Is a directory"));
 }
+
+#ifdef _WIN32
+// Characters that no file name may hold on Windows.
+TEST_F(FileFailuresTest, NamesThatWindowsRefuses) {
+  expectFailure(u"load <i>", report(u"<i>.txt", u"Invalid argument"));
+  expectFailure(u"save a|b", report(u"a|b.txt", u"Invalid argument"));
+  expectFailure(u"loadaddsave a>b", report(u"a>b.txt", u"Invalid argument"));
+  expectFailure(u"html a\"b", report(u"a\"b.txt", u"Invalid argument"));
+}
+#endif
 
 }  // namespace
 }  // namespace zor::test
