@@ -65,6 +65,9 @@ class AnsiCodePage final : public CodePage {
       decodeLenient(bytes, text);
       return text;
     }
+    if (decodeWhole(bytes, text)) {
+      return text;
+    }
     std::size_t i = 0;
     while (i < bytes.size()) {
       const std::size_t end = afterCharacters(bytes, i, kCharactersPerTry);
@@ -98,10 +101,24 @@ class AnsiCodePage final : public CodePage {
     return i;
   }
 
+  // All of `bytes` at once, into the empty `text`, if every byte decodes:
+  // what nearly every file holds. A byte gives at most one UTF-16 unit.
+  static bool decodeWhole(std::string_view bytes, std::u16string& text) {
+    if (bytes.empty() || bytes.size() > kMostPerCall) {
+      return bytes.empty();
+    }
+    const int length = static_cast<int>(bytes.size());
+    text.resize(bytes.size());
+    const int size = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(), length,
+                                         reinterpret_cast<wchar_t*>(text.data()), length);
+    text.resize(size > 0 ? static_cast<std::size_t>(size) : 0);
+    return size > 0;
+  }
+
   // Appends the characters of `bytes`, or nothing if any byte does not
   // decode. `bytes` is never longer than a few hundred characters.
   static bool decodeStrict(std::string_view bytes, std::u16string& text) {
-    std::array<wchar_t, 2 * kCharactersPerTry> buffer{};
+    std::array<wchar_t, 2 * kCharactersPerTry> buffer;
     const int size = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(),
                                          static_cast<int>(bytes.size()), buffer.data(),
                                          static_cast<int>(buffer.size()));
