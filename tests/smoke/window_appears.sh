@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the built console as a user would, under a real X server, and checks
-# that its window shows the caption and that the process stays alive.
+# that its window shows the caption and that the process stays alive. xprop
+# shows the caption as UTF-8 only in a UTF-8 locale, whatever the caller has.
 set -u
 zor=$1
 caption='ZOR命令符-DEZEZA'
@@ -11,7 +12,7 @@ exec xvfb-run --auto-servernum --server-args='-screen 0 1024x768x24' bash -c '
   found=
   for _ in $(seq 1 100); do
     for id in $(xwininfo -root -children 2>/dev/null | awk "/^ +0x/ {print \$1}"); do
-      if xprop -id "$id" _NET_WM_NAME 2>/dev/null | grep -qF "\"$caption\""; then found=$id; fi
+      if LC_ALL=C.UTF-8 xprop -id "$id" _NET_WM_NAME 2>/dev/null | grep -qF "\"$caption\""; then found=$id; fi
     done
     [ -n "$found" ] && break
     sleep 0.1
