@@ -2,6 +2,8 @@
 #include "tests/support/FileBytes.h"
 #include "tests/support/SystemReasons.h"
 
+#include <fstream>
+
 namespace zor::test {
 namespace {
 
@@ -77,6 +79,13 @@ TEST_F(FileFailuresTest, NamesThatWindowsRefuses) {
   expectFailure(u"save a|b", report(u"a|b.txt", u"Invalid argument"));
   expectFailure(u"loadaddsave a>b", report(u"a>b.txt", u"Invalid argument"));
   expectFailure(u"html a\"b", report(u"a\"b.txt", u"Invalid argument"));
+}
+
+// A file that another program holds open cannot be replaced on Windows.
+TEST_F(FileFailuresTest, SaveOverAFileThatIsOpenElsewhere) {
+  std::ifstream held(directory / "plain.txt");
+  ASSERT_TRUE(held.is_open());
+  expectFailure(u"save plain", report(u"plain.txt", u"Permission denied"));
 }
 #endif
 
