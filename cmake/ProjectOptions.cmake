@@ -1,17 +1,36 @@
 # Warnings and sanitizers as interface targets that every target links.
 add_library(zor_options INTERFACE)
 
-target_compile_options(zor_options INTERFACE
-  -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
-  -Wnon-virtual-dtor -Wold-style-cast -Woverloaded-virtual)
-if(ZOR_WARNINGS_AS_ERRORS)
-  target_compile_options(zor_options INTERFACE -Werror)
+# MSVC and clang-cl spell their options their own way; GCC, Clang and
+# mingw-w64's GCC share theirs.
+if(MSVC)
+  target_compile_options(zor_options INTERFACE /W4 /permissive- /utf-8)
+  if(ZOR_WARNINGS_AS_ERRORS)
+    target_compile_options(zor_options INTERFACE /WX)
+  endif()
+else()
+  target_compile_options(zor_options INTERFACE
+    -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion
+    -Wnon-virtual-dtor -Wold-style-cast -Woverloaded-virtual)
+  if(ZOR_WARNINGS_AS_ERRORS)
+    target_compile_options(zor_options INTERFACE -Werror)
+  endif()
 endif()
 
 if(ZOR_ENABLE_SANITIZERS)
-  target_compile_options(zor_options INTERFACE
-    -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
-  target_link_options(zor_options INTERFACE -fsanitize=address,undefined)
+  if(MSVC)
+    target_compile_options(zor_options INTERFACE /fsanitize=address)
+  else()
+    target_compile_options(zor_options INTERFACE
+      -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    target_link_options(zor_options INTERFACE -fsanitize=address,undefined)
+  endif()
+endif()
+
+if(WIN32)
+  # The system's wide (W) functions throughout, and no min and max macros
+  # from windows.h in the way of std::min and std::max.
+  target_compile_definitions(zor_options INTERFACE UNICODE _UNICODE NOMINMAX)
 endif()
 
 if(ZOR_BUILD_FUZZERS)

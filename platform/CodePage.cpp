@@ -2,12 +2,6 @@
 
 #include "platform/Surrogates.h"
 
-#ifdef _WIN32
-#include <windows.h>
-
-#include <climits>
-#include <stdexcept>
-#else
 #include <iconv.h>
 
 #include <array>
@@ -17,71 +11,10 @@
 #include <cstring>
 #include <system_error>
 #include <vector>
-#endif
-
-#include <algorithm>
 
 namespace zor {
 
 namespace {
-
-#ifdef _WIN32
-
-int checkedLength(std::size_t size) {
-  if (size > static_cast<std::size_t>(INT_MAX)) {
-    throw std::length_error("text too long for the code page conversion");
-  }
-  return static_cast<int>(size);
-}
-
-// Conversions by the system itself, in its ANSI code page.
-class AnsiCodePage final : public CodePage {
- public:
-  std::string encode(std::u16string_view text) const override {
-    if (text.empty()) {
-      return {};
-    }
-    const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
-    const int length = checkedLength(text.size());
-    const int size = WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide, length, bytes.data(), size, nullptr, nullptr);
-    return bytes;
-  }
-
-  std::u16string decode(std::string_view bytes) const override {
-    if (bytes.empty()) {
-      return {};
-    }
-    const int length = checkedLength(bytes.size());
-    const int size = MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0);
-    std::u16string text(static_cast<std::size_t>(size), u'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, reinterpret_cast<wchar_t*>(text.data()),
-                        size);
-    return text;
-  }
-
-  // A lead byte at the end waits for its second byte; code pages of more
-  // than two bytes a character are cut as the base class cuts them.
-  std::u16string decodeStart(std::string_view bytes, std::size_t& used) const override {
-    CPINFO info{};
-    if (!GetCPInfo(CP_ACP, &info) || info.MaxCharSize > 2) {
-      return CodePage::decodeStart(bytes, used);
-    }
-    used = 0;
-    while (used < bytes.size()) {
-      const bool lead = IsDBCSLeadByteEx(CP_ACP, static_cast<BYTE>(bytes[used]));
-      const std::size_t length = info.MaxCharSize == 2 && lead ? 2 : 1;
-      if (bytes.size() - used < length) {
-        break;
-      }
-      used += length;
-    }
-    return decode(bytes.substr(0, used));
-  }
-};
-
-#else
 
 constexpr const char* kUtf16 = std::endian::native == std::endian::little ? "UTF-16LE" : "UTF-16BE";
 constexpr char16_t kReplacement = 0xFFFD;
@@ -240,23 +173,8 @@ class Gb18030CodePage final : public CodePage {
   mutable std::vector<Encoded> table_;
 };
 
-#endif
-
 }  // namespace
 
-std::u16string CodePage::decodeStart(std::string_view bytes, std::size_t& used) const {
-  constexpr auto standsAlone = [](char byte) { return static_cast<unsigned char>(byte) < 0x30; };
-  const auto last = std::find_if(bytes.rbegin(), bytes.rend(), standsAlone);
-  used = static_cast<std::size_t>(bytes.rend() - last);
-  return decode(bytes.substr(0, used));
-}
-
-std::unique_ptr<CodePage> systemCodePage() {
-#ifdef _WIN32
-  return std::make_unique<AnsiCodePage>();
-#else
-  return std::make_unique<Gb18030CodePage>();
-#endif
-}
+std::unique_ptr<CodePage> systemCodePage() { return std::make_unique<Gb18030CodePage>(); }
 
 }  // namespace zor

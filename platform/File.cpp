@@ -6,6 +6,8 @@
 #include <utility>
 
 #ifdef _WIN32
+#include <windows.h>
+
 #include <fcntl.h>
 #include <io.h>
 #include <share.h>
@@ -79,6 +81,59 @@ int statusNative(int descriptor, Status& status) {
 }
 int closeNative(int descriptor) { return _close(descriptor); }
 
+bool isDirectory(const std::filesystem::path& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// Windows refuses to open a directory as a file with "access denied"; the
+// reason the user is given is the one every system gives for a directory.
+std::error_code openFailure(const std::filesystem::path& path) {
+  if (errno == EACCES && isDirectory(path)) {
+    return std::make_error_code(std::errc::is_a_directory);
+  }
+  return lastError();
+}
+
+// The reasons the file functions of the system give, in the words the C
+// run-time library has for them.
+std::error_code fromSystemError(DWORD error) {
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+      return std::make_error_code(std::errc::no_such_file_or_directory);
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return std::make_error_code(std::errc::permission_denied);
+    case ERROR_INVALID_NAME:
+    case ERROR_INVALID_PARAMETER:
+      return std::make_error_code(std::errc::invalid_argument);
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return std::make_error_code(std::errc::no_space_on_device);
+    case ERROR_FILENAME_EXCED_RANGE:
+      return std::make_error_code(std::errc::filename_too_long);
+    case ERROR_WRITE_PROTECT:
+      return std::make_error_code(std::errc::read_only_file_system);
+    default:
+      return std::make_error_code(std::errc::io_error);
+  }
+}
+
+// The new file takes the old one's name in one step; a directory of that
+// name is not replaced.
+std::error_code replaceNative(const std::filesystem::path& from, const std::filesystem::path& to) {
+  if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return {};
+  }
+  const DWORD error = GetLastError();
+  if (isDirectory(to)) {
+    return std::make_error_code(std::errc::is_a_directory);
+  }
+  return fromSystemError(error);
+}
+
 #else
 
 int openNative(const std::filesystem::path& path, int flags) {
@@ -135,6 +190,12 @@ int statusNative(int descriptor, Status& status) {
   return 0;
 }
 int closeNative(int descriptor) { return ::close(descriptor); }
+std::error_code openFailure(const std::filesystem::path&) { return lastError(); }
+std::error_code replaceNative(const std::filesystem::path& from, const std::filesystem::path& to) {
+  std::error_code error;
+  std::filesystem::rename(from, to, error);
+  return error;
+}
 
 #endif
 
@@ -180,7 +241,7 @@ std::error_code File::openExisting(const std::filesystem::path& path, int flags)
   descriptor_ = openNative(path, flags);
   Status status;
   if (descriptor_ < 0 || statusNative(descriptor_, status) != 0) {
-    const std::error_code error = lastError();
+    const std::error_code error = descriptor_ < 0 ? openFailure(path) : lastError();
     close();
     return error;
   }
@@ -201,7 +262,7 @@ std::error_code File::createNew(const std::filesystem::path& path) {
   descriptor_ = openNative(path, kCreating);
   written_ = 0;
   writtenBack_ = 0;
-  return descriptor_ < 0 ? lastError() : std::error_code();
+  return descriptor_ < 0 ? openFailure(path) : std::error_code();
 }
 
 std::error_code File::read(std::span<char> buffer, std::size_t& count) {
@@ -265,9 +326,7 @@ std::error_code replaceFile(const std::filesystem::path& from, const std::filesy
   if (holdsNul(from) || holdsNul(to)) {
     return std::make_error_code(std::errc::invalid_argument);
   }
-  std::error_code error;
-  std::filesystem::rename(from, to, error);
-  return error;
+  return replaceNative(from, to);
 }
 
 std::filesystem::path followLinks(const std::filesystem::path& path, std::error_code& error) {

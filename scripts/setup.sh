@@ -27,7 +27,10 @@ packages=(
   # the screenshots: Chinese text through the clipboard, the window grabbed
   xclip imagemagick
   # the Windows window test: Wine's Chinese code page, screen pixels
-  x11-apps locales
+  x11-apps
+  # the Windows build: the cross-compiler, Wine to run what it builds, and
+  # a Chinese locale under which Wine's ANSI code page is 936
+  g++-mingw-w64-x86-64-posix wine wine64 locales
 )
 
 # Wine takes its ANSI code page (936) from a Chinese locale, made once the
@@ -47,16 +50,23 @@ for p in "${packages[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
-fi
-
 sudo_cmd=()
 if [ "$(id -u)" -ne 0 ]; then
   sudo_cmd=(sudo)
 fi
 
-echo "Installing: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -q
-"${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -ne 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -q
+  "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# Wine takes its code page from the locale, which must exist on the machine.
+if ! locale -a 2>/dev/null | grep -qix 'zh_CN\.utf-\?8'; then
+  echo "Generating the zh_CN.UTF-8 locale"
+  "${sudo_cmd[@]}" sed -i 's/^# *\(zh_CN\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -qx 'zh_CN.UTF-8 UTF-8' /etc/locale.gen ||
+    echo 'zh_CN.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+  "${sudo_cmd[@]}" locale-gen
+fi

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite twice: in a
 # plain debug build and in a build with AddressSanitizer and
-# UndefinedBehaviorSanitizer; then runs each fuzz target for a short fixed
-# time. Needs no display.
+# UndefinedBehaviorSanitizer; then builds and installs the Debian package,
+# runs each fuzz target for a short fixed time, and cross-builds the Windows
+# build and runs its tests under Wine. Needs no display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -32,3 +33,10 @@ echo "== fuzz build =="
 cmake --preset fuzz
 cmake --build --preset fuzz
 ctest --preset fuzz --timeout 120
+
+echo "== windows build, tested under Wine =="
+started=$SECONDS
+cmake --preset windows
+cmake --build --preset windows
+ctest --preset windows --timeout 300
+echo "windows build and tests: $((SECONDS - started)) s"

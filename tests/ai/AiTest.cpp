@@ -1,4 +1,5 @@
 #include "tests/support/ConsoleHarness.h"
+#include "tests/support/SystemReasons.h"
 
 #include <fstream>
 #include <sstream>
@@ -166,7 +167,8 @@ TEST_F(AiTest, AFileThatCannotBeMadeIsReportedAndAiModeIsOn) {
   console.services.programDirectory = directory / "plain";
   enter(u"AI on");
   EXPECT_EQ(console.vars.aii, u"1");
-  EXPECT_EQ(fresh(), p + u">>>AI on\r\n" + line(u"文件操作失败！ZOR-AI-QA.txt: Not a directory") +
+  EXPECT_EQ(fresh(), p + u">>>AI on\r\n" +
+                         line(u"文件操作失败！ZOR-AI-QA.txt: " + std::u16string(kBelowAFile)) +
                          line(kOn));
 }
 

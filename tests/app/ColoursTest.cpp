@@ -7,6 +7,13 @@
 namespace zor {
 namespace {
 
+TEST(ColoursTest, PlainColoursArePaintedAsStored) {
+  EXPECT_EQ(paintedColour(kWhite), kWhite);
+  EXPECT_EQ(paintedColour(kBlack), kBlack);
+  EXPECT_EQ(paintedColour(0x00332211), 0x00332211u);
+}
+
+#ifndef _WIN32
 // Relative luminance as the web content accessibility guidelines define it.
 double luminance(ColourRef c) {
   const auto channel = [](ColourRef value) {
@@ -16,13 +23,6 @@ double luminance(ColourRef c) {
   return 0.2126 * channel(c) + 0.7152 * channel(c >> 8) + 0.0722 * channel(c >> 16);
 }
 
-TEST(ColoursTest, PlainColoursArePaintedAsStored) {
-  EXPECT_EQ(paintedColour(kWhite), kWhite);
-  EXPECT_EQ(paintedColour(kBlack), kBlack);
-  EXPECT_EQ(paintedColour(0x00332211), 0x00332211u);
-}
-
-#ifndef _WIN32
 // Without a desktop colour to ask for, the dark scheme's background is a
 // fixed dark blue that white text stands out on.
 TEST(ColoursTest, TheDesktopColourIsDarkEnoughForWhiteText) {

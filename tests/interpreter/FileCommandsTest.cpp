@@ -79,8 +79,13 @@ TEST_F(FileCommandsTest, LoadShowsTheLinesBetweenFrameLinesWithoutPrefix) {
       {"", u""},
       {"a\r\n\r\nb\rc", u"\r\na\r\n\r\nb\r\nc"},
       {"a\nb\n", u"\r\na\nb\n"},
+#ifdef _WIN32
+      {"\xC4\xE3\xBA\xC3 \x80\r\n", u"\r\n你好 €"},
+      {"ok\x81\x30\r\n\x81", u"\r\nok\uFFFD0\r\n\uFFFD"},
+#else
       {"\xC4\xE3\xBA\xC3 \x95\x32\x82\x36\r\n", u"\r\n你好 \U00020000"},
       {"ok\xFF\r\n\x81", u"\r\nok\uFFFD\r\n\uFFFD"},
+#endif
   };
   for (const auto& c : cases) {
     writeBytes(directory / "t t.txt", c.bytes);
@@ -101,7 +106,11 @@ TEST_F(FileCommandsTest, LoadWritesItsMessagesWithoutTimeWhenItIsOff) {
 
 TEST_F(FileCommandsTest, SavedLogLoadsBackWithEveryCharacter) {
   console.log.replace(u"");
+#ifdef _WIN32
+  enter(u"say 中文 €，。");  // what code page 936 holds
+#else
   enter(u"say 中文 \U00020000 😀 €");
+#endif
   enter(u"save round");
   const std::u16string saved = console.log.text();
   fresh();

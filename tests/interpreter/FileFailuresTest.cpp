@@ -1,7 +1,12 @@
 #include "tests/support/ConsoleHarness.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/SystemReasons.h"
 
+#include <fstream>
+
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 namespace zor::test {
 namespace {
@@ -20,7 +25,9 @@ class FileFailuresTest : public ConsoleTest {
     writeBytes(directory / "src.txt", "a\r\n");
     std::filesystem::create_directory(directory / "src-Done.txt");
     std::filesystem::create_directory(directory / "src.html");
+#ifndef _WIN32
     ::mkfifo((directory / "fifo.txt").c_str(), 0600);
+#endif
   }
 
   // Runs the line and checks that the log gained its echo and then
@@ -47,13 +54,13 @@ TEST_F(FileFailuresTest, LoadOfAFileThatCannotBeRead) {
   expectFailure(u"load missing", report(u"missing.txt", u"No such file or directory"));
   expectFailure(u"load dir", report(u"dir.txt", u"Is a directory"));
   expectFailure(u"load none/x", report(u"none/x.txt", u"No such file or directory"));
-  expectFailure(u"load plain.txt/x", report(u"plain.txt/x.txt", u"Not a directory"));
+  expectFailure(u"load plain.txt/x", report(u"plain.txt/x.txt", kBelowAFile));
 }
 
 TEST_F(FileFailuresTest, SaveThatCannotBeWrittenLeavesNoMessageOfSuccess) {
   expectFailure(u"save dir", report(u"dir.txt", u"Is a directory"));
   expectFailure(u"save none/x", report(u"none/x.txt", u"No such file or directory"));
-  expectFailure(u"save plain.txt/x", report(u"plain.txt/x.txt", u"Not a directory"));
+  expectFailure(u"save plain.txt/x", report(u"plain.txt/x.txt", kBelowAFile));
   const std::u16string nul = {u'a', u'\0', u'b'};
   expectFailure(u"save " + nul, report(nul + u".txt", u"Invalid argument"));
 }
@@ -67,11 +74,12 @@ TEST_F(FileFailuresTest, DecorationOfASourceOrCopyThatFails) {
 
 TEST_F(FileFailuresTest, HtmlOfASourceOrPageThatFails) {
   expectFailure(u"html missing", report(u"missing.txt", u"No such file or directory"));
-  expectFailure(u"html plain.txt/x", report(u"plain.txt/x.txt", u"Not a directory"));
+  expectFailure(u"html plain.txt/x", report(u"plain.txt/x.txt", kBelowAFile));
   expectFailure(u"html src", std::u16string(P) + u"正在更改src.txt...\r\n" +
                                  report(u"src.html", u"Is a directory"));
 }
 
+#ifndef _WIN32
 // Opening a FIFO would wait for a writer and freeze the window.
 TEST_F(FileFailuresTest, AFifoIsRefusedWithoutWaiting) {
   const std::u16string refused = report(u"fifo.txt", u"Not a regular file");
@@ -86,6 +94,24 @@ TEST_F(FileFailuresTest, AFifoIsRefusedWithoutWaiting) {
   expectFailure(u"AI on", std::u16string(P) + u"AI模式已开启!输入AI off可关闭\r\n");
   expectFailure(u"你好", report(u"ZOR-AI-QA.txt", u"Not a regular file"));
 }
+#endif
+
+#ifdef _WIN32
+// Characters that no file name may hold on Windows.
+TEST_F(FileFailuresTest, NamesThatWindowsRefuses) {
+  expectFailure(u"load <i>", report(u"<i>.txt", u"Invalid argument"));
+  expectFailure(u"save a|b", report(u"a|b.txt", u"Invalid argument"));
+  expectFailure(u"loadaddsave a>b", report(u"a>b.txt", u"Invalid argument"));
+  expectFailure(u"html a\"b", report(u"a\"b.txt", u"Invalid argument"));
+}
+
+// A file that another program holds open cannot be replaced on Windows.
+TEST_F(FileFailuresTest, SaveOverAFileThatIsOpenElsewhere) {
+  std::ifstream held(directory / "plain.txt");
+  ASSERT_TRUE(held.is_open());
+  expectFailure(u"save plain", report(u"plain.txt", u"Permission denied"));
+}
+#endif
 
 }  // namespace
 }  // namespace zor::test

@@ -28,7 +28,10 @@ TEST_F(HtmlExportTest, WritesOneParagraphPerLine) {
       {u"html my notes ", "my notes .txt", "<b>x</b> & \"y\"\r\n\r\n\xC4\xE3", "my notes .html",
        "my notes ", "\r\n<p>    <b>x</b> & \"y\"</p>\r\n<p>    </p>\r\n<p>    \xC4\xE3</p>"},
       {u"html ", ".txt", "a", ".html", "", "\r\n<p>    a</p>"},
+#ifndef _WIN32
+      // Windows allows no such name.
       {u"html <i>", "<i>.txt", "a", "<i>.html", "<i>", "\r\n<p>    a</p>"},
+#endif
   };
   for (const auto& c : cases) {
     writeBytes(directory / c.source, c.bytes);

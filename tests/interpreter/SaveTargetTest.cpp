@@ -1,3 +1,6 @@
+// Links, permission bits, owners and other users as POSIX systems have them.
+#ifndef _WIN32
+
 #include "tests/support/ConsoleHarness.h"
 #include "tests/support/FileBytes.h"
 
@@ -157,3 +160,5 @@ TEST_F(SaveTargetTest, WhatTheUserMayWriteDecidesNotTheDirectory) {
 
 }  // namespace
 }  // namespace zor::test
+
+#endif

@@ -41,9 +41,13 @@ TEST_F(TextFileWriterTest, WritesThePiecesAsOneText) {
   writer.write(pair.substr(1));
   writer.write(std::u16string(2 * block + 1, u'b'));
   EXPECT_FALSE(writer.commit());
-  EXPECT_EQ(readBytes(directory / "t.txt"), std::string(block - 1, 'a') +
-                                                "\x94\x39\xFC\x36\x94\x39\xFC\x36" +
-                                                std::string(2 * block + 1, 'b') + "\r\n");
+#ifdef _WIN32
+  const std::string pairs = "????";  // code page 936 has no such character
+#else
+  const std::string pairs = "\x94\x39\xFC\x36\x94\x39\xFC\x36";
+#endif
+  EXPECT_EQ(readBytes(directory / "t.txt"),
+            std::string(block - 1, 'a') + pairs + std::string(2 * block + 1, 'b') + "\r\n");
 }
 
 TEST_F(TextFileWriterTest, LeavesNothingBehindWhenItFails) {

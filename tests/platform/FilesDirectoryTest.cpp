@@ -1,3 +1,6 @@
+// The XDG rule and other users as POSIX systems have them.
+#ifndef _WIN32
+
 #include "platform/FilesDirectory.h"
 
 #include "tests/support/FileBytes.h"
@@ -164,3 +167,5 @@ TEST_F(FilesDirectoryTest, XdgConfigHomeNamesWhereTheUserDirsFileIs) {
 
 }  // namespace
 }  // namespace zor::test
+
+#endif

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Starts the built console as a user would, under a real X server, and checks
-# that its window shows the caption and that the process stays alive.
+# that its window shows the caption and that the process stays alive. xprop
+# shows the caption as UTF-8 only in a UTF-8 locale, whatever the caller has.
 set -u
 zor=$1
 caption='ZOR命令符-DEZEZA'
