@@ -1,25 +1,12 @@
 #include "app/Colours.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
+#include "platform/SystemColour.h"
 
 namespace zor {
 
 namespace {
 
 constexpr ColourRef kSystemColourBit = 0x80000000;
-
-ColourRef systemColour(ColourRef number) {
-#ifdef _WIN32
-  return static_cast<ColourRef>(GetSysColor(static_cast<int>(number)));
-#else
-  // No desktop colour to ask for here: a fixed dark blue, on which white text
-  // has a contrast ratio of about 5.3:1.
-  (void)number;
-  return 0x00A56E3A;
-#endif
-}
 
 }  // namespace
 
