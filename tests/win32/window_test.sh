@@ -4,6 +4,7 @@
 # process at once; hide leaves it running without a window.
 # The log box shows the log character for character, after appends and after
 # the log was emptied. bm paints both boxes in the desktop colour and back.
+# Up, Down and Esc call back earlier lines and empty the box.
 # Usage: window_test.sh path/to/zor.exe path/to/zor_remote.exe
 remote=$2
 source "$(dirname "$0")/wine_session.sh"
@@ -50,6 +51,14 @@ zor_type 'bm'
 wait_for 5 boxes_painted "$desktop" || fail "bm did not paint the boxes in the desktop colour $desktop"
 zor_type 'bm'
 wait_for 5 boxes_painted ffffff || fail "a second bm did not paint the boxes white again"
+# Up and Down walk the lines run before, the caret at the end of the one
+# called back; Esc empties the box.
+xdotool type --delay 15 'draft'
+xdotool key Up Up Up Down
+zor_type '!'
+xdotool type --delay 15 'junk'
+xdotool key Escape
+zor_type 'say esc'
 zor_type 'save out'
 wait_for 20 test -f "$prog/out.txt" || fail "save wrote no out.txt"
 
@@ -77,6 +86,9 @@ printf '%s\r\n' \
   '>>>title abc' \
   '>>>bm' \
   '>>>bm' \
+  '>>>title abc!' \
+  '>>>say esc' \
+  'esc' \
   '>>>save out' \
   '保存！请检查同一目录下的out.txt' \
   '' | iconv -f UTF-8 -t GBK >"$work/expected.txt"
