@@ -13,22 +13,17 @@ status=0
 [ "$status" = 0 ] || fail "the batch run ended with status $status: $(cat "$work/err.txt")"
 [ ! -s "$work/err.txt" ] || fail "the batch run wrote to standard error: $(cat "$work/err.txt")"
 
-windows_dir="Z:$(printf '%s' "$prog" | tr / '\\')"
-printf '%s\n' \
-  '[T]Welcome to use ZOR_Command!' \
-  '[T]欢迎使用ZOR命令符！' \
-  '[T]The version of this command is V2.0.0.0' \
-  '[T]此命令符的版本为 V2.0.0.0' \
-  '[T]Type help/? to get help!' \
-  '[T]输入help/?获取帮助！' \
-  "[T]程序路径Run at $windows_dir" \
-  '[T]>>>th' \
-  '时间显示已关闭!' \
-  '>>>say 你好' \
-  '你好' \
-  '>>>save out' \
-  '保存！请检查同一目录下的out.txt' \
-  '>>>stop' >"$work/expected.txt"
+{
+  banner
+  printf '%s\n' \
+    '[T]>>>th' \
+    '时间显示已关闭!' \
+    '>>>say 你好' \
+    '你好' \
+    '>>>save out' \
+    '保存！请检查同一目录下的out.txt' \
+    '>>>stop'
+} >"$work/expected.txt"
 LC_ALL=C sed 's/^\[[0-9][0-9]:[0-9][0-9]:[0-9][0-9]\]/[T]/' "$work/out.txt" >"$work/shown.txt"
 if ! cmp "$work/expected.txt" "$work/shown.txt"; then
   diff "$work/expected.txt" "$work/shown.txt" || true

@@ -64,34 +64,29 @@ wait_for 20 test -f "$prog/out.txt" || fail "save wrote no out.txt"
 
 # The banner's time stamps vary; everything else is exact. The file ends
 # with the CR LF that every write adds after the log's own last line.
-windows_dir="Z:$(printf '%s' "$prog" | tr / '\\')"
-printf '%s\r\n' \
-  '[T]Welcome to use ZOR_Command!' \
-  '[T]欢迎使用ZOR命令符！' \
-  '[T]The version of this command is V2.0.0.0' \
-  '[T]此命令符的版本为 V2.0.0.0' \
-  '[T]Type help/? to get help!' \
-  '[T]输入help/?获取帮助！' \
-  "[T]程序路径Run at $windows_dir" \
-  '[T]>>>th' \
-  '时间显示已关闭!' \
-  '>>>say hello' \
-  'hello' \
-  '>>>say tab' \
-  'tab' \
-  '>>>say 你好' \
-  '你好' \
-  '>>>   top' \
-  '无法识别的命令！请仔细检查你的命令！' \
-  '>>>title abc' \
-  '>>>bm' \
-  '>>>bm' \
-  '>>>title abc!' \
-  '>>>say esc' \
-  'esc' \
-  '>>>save out' \
-  '保存！请检查同一目录下的out.txt' \
-  '' | iconv -f UTF-8 -t GBK >"$work/expected.txt"
+{
+  banner
+  printf '%s\n' \
+    '[T]>>>th' \
+    '时间显示已关闭!' \
+    '>>>say hello' \
+    'hello' \
+    '>>>say tab' \
+    'tab' \
+    '>>>say 你好' \
+    '你好' \
+    '>>>   top' \
+    '无法识别的命令！请仔细检查你的命令！' \
+    '>>>title abc' \
+    '>>>bm' \
+    '>>>bm' \
+    '>>>title abc!' \
+    '>>>say esc' \
+    'esc' \
+    '>>>save out' \
+    '保存！请检查同一目录下的out.txt' \
+    ''
+} | sed 's/$/\r/' | iconv -f UTF-8 -t GBK >"$work/expected.txt"
 LC_ALL=C sed 's/^\[[0-9][0-9]:[0-9][0-9]:[0-9][0-9]\]/[T]/' "$prog/out.txt" >"$work/saved.txt"
 if ! cmp "$work/expected.txt" "$work/saved.txt"; then
   diff <(iconv -f GBK -t UTF-8 "$work/expected.txt") <(iconv -f GBK -t UTF-8 "$work/saved.txt") || true
