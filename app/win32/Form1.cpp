@@ -8,6 +8,7 @@
 #include "app/win32/Dpi.h"
 #include "app/win32/Frame.h"
 #include "app/win32/WideText.h"
+#include "interpreter/KeyPress.h"
 
 #include <cstdlib>
 
@@ -70,7 +71,7 @@ Form1::Form1(HINSTANCE instance, Services services) : console_(std::move(service
   // Frame1, Text1, Frame2, Text2, which is the order of the frames among the
   // window's children.
   frame2_ = createFrame(form_, L"输入Input");
-  text2_ = std::make_unique<InputBox>(frame2_, [this](char16_t key) { keyPress(key); });
+  text2_ = std::make_unique<InputBox>(frame2_, history_, [this](char16_t key) { keyPress(key); });
   frame1_ = createFrame(form_, L"日志Log");
   text1_ = std::make_unique<LogView>(frame1_);
   SetWindowPos(frame1_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -162,6 +163,9 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void Form1::keyPress(char16_t keyCode) {
   console_.input = windowText(text2_->handle());
+  if (keyCode == kEnter) {
+    history_.add(console_.input);
+  }
   handleKey(console_, keyCode);
   render();
   if (console_.window.stopRequested) {

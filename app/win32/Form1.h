@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/InputHistory.h"
 #include "app/win32/InputBox.h"
 #include "app/win32/LogView.h"
 #include "interpreter/Console.h"
@@ -44,6 +45,7 @@ class Form1 {
   LRESULT paintBox(HDC dc, HWND box);
 
   Console console_;
+  InputHistory history_;
   HWND form_ = nullptr;
   HWND frame2_ = nullptr;
   std::unique_ptr<InputBox> text2_;

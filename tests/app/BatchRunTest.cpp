@@ -48,6 +48,9 @@ class BatchRunTest : public ConsoleTest {
   }
 
   std::string dir() const { return directory.string(); }
+  // A file of the program directory as the commands name it, with the
+  // system's own separator.
+  std::string inDir(const char* name) const { return (directory / name).string(); }
 
   CountingMusicDevice device;
   PlayedMusic music{device};
@@ -116,7 +119,7 @@ TEST_F(BatchRunTest, ASessionShowsEveryLineTheLogReceives) {
                 "保存！请检查同一目录下的out.txt\n"
                 ">>>pm song\n"
                 "尝试播放" +
-                dir() + "/song.mp3\n" + ">>>sm\n" + "停止播放" + dir() + "/song.mp3\n" +
+                inDir("song.mp3") + "\n" + ">>>sm\n" + "停止播放" + inDir("song.mp3") + "\n" +
                 ">>>sm \n"
                 "无法识别的命令！请仔细检查你的命令！\n"
                 ">>>AI on\n"
@@ -135,7 +138,7 @@ TEST_F(BatchRunTest, ASessionShowsEveryLineTheLogReceives) {
                 "after clear\n");
   EXPECT_EQ(batch.window.caption, u"新 标题");
   EXPECT_FALSE(batch.window.visible);
-  const std::u16string song = fromUtf8(dir()) + u"/song.mp3";
+  const std::u16string song = fromUtf8(inDir("song.mp3"));
   EXPECT_EQ(device.commands,
             (std::vector<std::u16string>{u"play " + song, u"close " + song, u"close " + song}));
   EXPECT_EQ(readBytes(directory / "out.txt").substr(0, 10), p);
@@ -175,7 +178,7 @@ TEST_F(BatchRunTest, TheEndOfInputWaitsForTheMusicThenUnloads) {
   EXPECT_EQ(run("pm a\npm b\nsm\n"), kExitOk);
   // b was closed by sm; a plays on until the device says it has ended.
   EXPECT_EQ(device.asked, 4);
-  const std::u16string b = fromUtf8(dir()) + u"/b.mp3";
+  const std::u16string b = fromUtf8(inDir("b.mp3"));
   ASSERT_EQ(device.commands.size(), 4u);
   EXPECT_EQ(device.commands.back(), u"close " + b);
 }
@@ -190,7 +193,7 @@ TEST_F(BatchRunTest, CtrlCEndsWithTheUnloadStep) {
   };
   EXPECT_EQ(run("pm a\n"), kExitInterrupted);
   EXPECT_EQ(device.asked, 5);
-  EXPECT_EQ(device.commands.back(), u"close " + fromUtf8(dir()) + u"/a.mp3");
+  EXPECT_EQ(device.commands.back(), u"close " + fromUtf8(inDir("a.mp3")));
 }
 
 TEST_F(BatchRunTest, CtrlCWhileWaitingForInputEndsThere) {

@@ -16,6 +16,13 @@ namespace {
 // and whatever had the file's name before is left as it was.
 class FileFailuresTest : public ConsoleTest {
  protected:
+  // Windows has no FIFO.
+#ifdef _WIN32
+  static constexpr std::size_t kEntries = 7;
+#else
+  static constexpr std::size_t kEntries = 8;
+#endif
+
   FileFailuresTest() {
     std::filesystem::create_directory(directory / "dir.txt");
     writeBytes(directory / "dir.txt" / "inside", "kept");
@@ -40,7 +47,7 @@ class FileFailuresTest : public ConsoleTest {
         << testing::PrintToString(std::u16string(line));
     EXPECT_EQ(readBytes(directory / "dir.txt" / "inside"), "kept");
     EXPECT_EQ(readBytes(directory / "plain.txt"), "plain\r\n");
-    EXPECT_EQ(entriesIn(directory), 8u);
+    EXPECT_EQ(entriesIn(directory), kEntries);
     EXPECT_EQ(console.log.caret(), console.log.text().size());
   }
 

@@ -4,6 +4,7 @@
 # process at once; hide leaves it running without a window.
 # The log box shows the log character for character, after appends and after
 # the log was emptied. bm paints both boxes in the desktop colour and back.
+# Up, Down and Esc call back earlier lines and empty the box.
 # Usage: window_test.sh path/to/zor.exe path/to/zor_remote.exe
 remote=$2
 source "$(dirname "$0")/wine_session.sh"
@@ -50,36 +51,42 @@ zor_type 'bm'
 wait_for 5 boxes_painted "$desktop" || fail "bm did not paint the boxes in the desktop colour $desktop"
 zor_type 'bm'
 wait_for 5 boxes_painted ffffff || fail "a second bm did not paint the boxes white again"
+# Up and Down walk the lines run before, the caret at the end of the one
+# called back; Esc empties the box.
+xdotool type --delay 15 'draft'
+xdotool key Up Up Up Down
+zor_type '!'
+xdotool type --delay 15 'junk'
+xdotool key Escape
+zor_type 'say esc'
 zor_type 'save out'
 wait_for 20 test -f "$prog/out.txt" || fail "save wrote no out.txt"
 
 # The banner's time stamps vary; everything else is exact. The file ends
 # with the CR LF that every write adds after the log's own last line.
-windows_dir="Z:$(printf '%s' "$prog" | tr / '\\')"
-printf '%s\r\n' \
-  '[T]Welcome to use ZOR_Command!' \
-  '[T]欢迎使用ZOR命令符！' \
-  '[T]The version of this command is V2.0.0.0' \
-  '[T]此命令符的版本为 V2.0.0.0' \
-  '[T]Type help/? to get help!' \
-  '[T]输入help/?获取帮助！' \
-  "[T]程序路径Run at $windows_dir" \
-  '[T]>>>th' \
-  '时间显示已关闭!' \
-  '>>>say hello' \
-  'hello' \
-  '>>>say tab' \
-  'tab' \
-  '>>>say 你好' \
-  '你好' \
-  '>>>   top' \
-  '无法识别的命令！请仔细检查你的命令！' \
-  '>>>title abc' \
-  '>>>bm' \
-  '>>>bm' \
-  '>>>save out' \
-  '保存！请检查同一目录下的out.txt' \
-  '' | iconv -f UTF-8 -t GBK >"$work/expected.txt"
+{
+  banner
+  printf '%s\n' \
+    '[T]>>>th' \
+    '时间显示已关闭!' \
+    '>>>say hello' \
+    'hello' \
+    '>>>say tab' \
+    'tab' \
+    '>>>say 你好' \
+    '你好' \
+    '>>>   top' \
+    '无法识别的命令！请仔细检查你的命令！' \
+    '>>>title abc' \
+    '>>>bm' \
+    '>>>bm' \
+    '>>>title abc!' \
+    '>>>say esc' \
+    'esc' \
+    '>>>save out' \
+    '保存！请检查同一目录下的out.txt' \
+    ''
+} | sed 's/$/\r/' | iconv -f UTF-8 -t GBK >"$work/expected.txt"
 LC_ALL=C sed 's/^\[[0-9][0-9]:[0-9][0-9]:[0-9][0-9]\]/[T]/' "$prog/out.txt" >"$work/saved.txt"
 if ! cmp "$work/expected.txt" "$work/saved.txt"; then
   diff <(iconv -f GBK -t UTF-8 "$work/expected.txt") <(iconv -f GBK -t UTF-8 "$work/saved.txt") || true
