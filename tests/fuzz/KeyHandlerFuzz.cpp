@@ -33,10 +33,13 @@ void putFiles() {
   writeFile(directory / "ZOR-AI-QA.txt", "\xC4\xE3\xBA\xC3!###\xC4\xE3\xD2\xB2\xBA\xC3!###0\r\n");
 }
 
-// Whether a temporary file of an interrupted write was left behind.
+// Whether a temporary file of an interrupted write was left behind. The
+// user may name a file ".zor-..." too, but every name a command makes ends
+// in ".txt" or ".html", never in ".tmp".
 bool temporaryFileLeft() {
   for (const auto& entry : std::filesystem::directory_iterator(fuzz::programDirectory())) {
-    if (entry.path().filename().string().starts_with(".zor-")) {
+    const std::string name = entry.path().filename().string();
+    if (name.starts_with(".zor-") && name.ends_with(".tmp")) {
       return true;
     }
   }
