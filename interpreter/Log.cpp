@@ -1,8 +1,35 @@
 #include "interpreter/Log.h"
 
+#include "platform/LargePages.h"
+
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace zor {
+
+namespace {
+
+// Whether none of the four UTF-16 units at `units` is a CR or below, tested
+// at once: most text has no such unit for long stretches.
+bool noneUpToCarriageReturn(const char16_t* units) noexcept {
+  std::uint64_t four = 0;
+  std::memcpy(&four, units, sizeof four);
+  return ((four - 0x000E000E000E000E) & ~four & 0x8000800080008000) == 0;
+}
+
+// Moves the items into fresh room for `capacity` of them, room that is
+// advised for large pages before anything is written to it.
+template <typename Items>
+void moveToLargeRoom(Items& items, std::size_t capacity) {
+  Items larger;
+  larger.reserve(capacity);
+  adviseLargePages(larger.data(), larger.capacity() * sizeof(typename Items::value_type));
+  larger.insert(larger.end(), items.begin(), items.end());
+  items = std::move(larger);
+}
+
+}  // namespace
 
 void Log::replace(std::u16string text) {
   text_ = std::move(text);
@@ -34,22 +61,30 @@ void Log::indexFrom(std::size_t from) {
   if (i > 0 && i < size && text[i - 1] == u'\r' && text[i] == u'\n') {
     lineStarts_.back() = ++i;
   }
-  for (; i < size; ++i) {
-    const char16_t c = text[i];
-    if (c > u'\r' || (c != u'\r' && c != u'\n')) {
+  while (i < size) {
+    if (size - i >= 4 && noneUpToCarriageReturn(text + i)) {
+      i += 4;
       continue;
     }
-    if (c == u'\r' && i + 1 < size && text[i + 1] == u'\n') {
+    const char16_t c = text[i++];
+    if (c == u'\r' && i < size && text[i] == u'\n') {
       ++i;
     }
-    lineStarts_.push_back(i + 1);
+    if (c == u'\r' || c == u'\n') {
+      lineStarts_.push_back(i);
+    }
   }
 }
 
 void Log::reserve(std::size_t extra) {
   const std::size_t needed = text_.size() + extra;
-  if (needed > text_.capacity()) {
-    text_.reserve(std::max(needed, 2 * text_.capacity()));
+  if (needed <= text_.capacity()) {
+    return;
+  }
+  moveToLargeRoom(text_, std::max(needed, 2 * text_.capacity()));
+  const std::size_t lines = lineStarts_.size() + extra / kCharactersPerLine;
+  if (lines > lineStarts_.capacity()) {
+    moveToLargeRoom(lineStarts_, lines);
   }
 }
 

@@ -31,9 +31,12 @@ class Log {
 
   void append(std::u16string_view block);
 
-  // Makes room for `extra` more characters. Room grows at least twofold, so
-  // that small appends to a long log never copy it each time.
+  // Makes room for `extra` more characters, and for their lines if these
+  // are not much shorter than kCharactersPerLine. Room grows at least
+  // twofold, so that small appends to a long log never copy it each time.
+  // Big room is asked for in large pages: filling it is then much faster.
   void reserve(std::size_t extra);
+  static constexpr std::size_t kCharactersPerLine = 16;
 
   // Takes back what was appended after the log held `size` characters, such
   // as the lines of a command that then failed.

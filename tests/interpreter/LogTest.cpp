@@ -60,6 +60,43 @@ TEST(LogTest, TruncateAndReplaceRebuildWhatTheyTouchAndMoveTheGeneration) {
   EXPECT_EQ(log.generation(), 2u);
 }
 
+// Line ends among units that share a byte or a low value with CR or LF, cut
+// into appends at every offset and with room made between them, against a
+// plain count of the same text.
+TEST(LogTest, IndexFindsEveryLineEndWhateverSurroundsIt) {
+  const std::u16string units = {u'a',   u'\r',  u'\n',  0x000E, 0x000C,
+                                0x0000, 0x800D, 0xFF0D, 0x0D0D, 0x0A00};
+  std::u16string text;
+  std::uint32_t seed = 12345;
+  for (int i = 0; i < 4000; ++i) {
+    seed = seed * 1103515245 + 12345;
+    text += units[(seed >> 16) % units.size()];
+  }
+  Log whole;
+  whole.replace(text);
+  Lines expected{{0, 0}};
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == u'\r' || text[i] == u'\n') {
+      expected.back().second = i;
+      if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+        ++i;
+      }
+      expected.emplace_back(i + 1, text.size());
+    }
+  }
+  expected.back().second = text.size();
+  EXPECT_EQ(lines(whole), expected);
+  for (std::size_t cut = 1; cut < 40; ++cut) {
+    Log pieces;
+    for (std::size_t at = 0; at < text.size(); at += cut) {
+      pieces.append(std::u16string_view(text).substr(at, cut));
+      pieces.reserve(cut * 97);
+    }
+    ASSERT_EQ(pieces.text(), text);
+    ASSERT_EQ(lines(pieces), expected) << "appends of " << cut;
+  }
+}
+
 #ifdef __linux__
 // A file that opens but cannot be read (Linux's view of a process's memory):
 // the lines already taken into the log go again, and the log's lines are
