@@ -1,5 +1,7 @@
 #include "platform/File.h"
 
+#include "platform/Descriptors.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <string>
@@ -8,10 +10,7 @@
 #ifdef _WIN32
 #include <windows.h>
 
-#include <fcntl.h>
 #include <io.h>
-#include <share.h>
-#include <sys/stat.h>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -22,44 +21,11 @@ namespace zor {
 
 namespace {
 
-std::error_code lastError() { return {errno, std::generic_category()}; }
-
-struct Status {
-  bool directory = false;
-  bool regular = false;
-  std::uint64_t size = 0;
-  std::uint64_t links = 0;
-};
-
 // Written bytes that are sent on their way to the disk at once.
 constexpr std::uint64_t kWriteBackStep = std::uint64_t{8} << 20;
 
-// The C functions would stop at a NUL inside a name and open another file.
-bool holdsNul(const std::filesystem::path& path) {
-  return path.native().find(std::filesystem::path::value_type{}) !=
-         std::filesystem::path::string_type::npos;
-}
-
 #ifdef _WIN32
 
-constexpr std::size_t kMostPerCall = 1u << 30;
-
-int openNative(const std::filesystem::path& path, int flags) {
-  int descriptor = -1;
-  _wsopen_s(&descriptor, path.c_str(), flags | _O_BINARY | _O_NOINHERIT, _SH_DENYNO,
-            _S_IREAD | _S_IWRITE);
-  return descriptor;
-}
-constexpr int kReading = _O_RDONLY;
-constexpr int kWriting = _O_WRONLY;
-constexpr int kCreating = _O_WRONLY | _O_CREAT | _O_EXCL;
-
-long long readNative(int descriptor, char* data, std::size_t size) {
-  return _read(descriptor, data, static_cast<unsigned>(std::min(size, kMostPerCall)));
-}
-long long writeNative(int descriptor, const char* data, std::size_t size) {
-  return _write(descriptor, data, static_cast<unsigned>(std::min(size, kMostPerCall)));
-}
 int syncNative(int descriptor) { return _commit(descriptor); }
 int resizeNative(int descriptor, std::uint64_t size) {
   errno = _chsize_s(descriptor, static_cast<long long>(size));
@@ -68,18 +34,6 @@ int resizeNative(int descriptor, std::uint64_t size) {
 // Windows keeps no owner or permission bits that a new file would lose.
 int copyAccessNative(int, int) { return 0; }
 void startWriteBack(int, std::uint64_t, std::uint64_t) {}
-int statusNative(int descriptor, Status& status) {
-  struct _stat64 native {};
-  if (_fstat64(descriptor, &native) != 0) {
-    return -1;
-  }
-  status.directory = (native.st_mode & _S_IFMT) == _S_IFDIR;
-  status.regular = (native.st_mode & _S_IFMT) == _S_IFREG;
-  status.size = static_cast<std::uint64_t>(native.st_size);
-  status.links = static_cast<std::uint64_t>(native.st_nlink);
-  return 0;
-}
-int closeNative(int descriptor) { return _close(descriptor); }
 
 bool isDirectory(const std::filesystem::path& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
@@ -136,26 +90,6 @@ std::error_code replaceNative(const std::filesystem::path& from, const std::file
 
 #else
 
-int openNative(const std::filesystem::path& path, int flags) {
-  int descriptor = -1;
-  do {
-    descriptor = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
-  } while (descriptor < 0 && errno == EINTR);
-  return descriptor;
-}
-// Opening a FIFO for reading would wait for a writer; without blocking it
-// opens at once and is then refused as no regular file. O_NONBLOCK makes no
-// difference to the reads and writes of a regular file.
-constexpr int kReading = O_RDONLY | O_NONBLOCK;
-constexpr int kWriting = O_WRONLY | O_NONBLOCK;
-constexpr int kCreating = O_WRONLY | O_CREAT | O_EXCL;
-
-long long readNative(int descriptor, char* data, std::size_t size) {
-  return ::read(descriptor, data, size);
-}
-long long writeNative(int descriptor, const char* data, std::size_t size) {
-  return ::write(descriptor, data, size);
-}
 int syncNative(int descriptor) { return ::fsync(descriptor); }
 int resizeNative(int descriptor, std::uint64_t size) {
   return ::ftruncate(descriptor, static_cast<off_t>(size));
@@ -178,18 +112,6 @@ void startWriteBack(int descriptor, std::uint64_t from, std::uint64_t size) {
   (void)descriptor, (void)from, (void)size;
 #endif
 }
-int statusNative(int descriptor, Status& status) {
-  struct stat native {};
-  if (::fstat(descriptor, &native) != 0) {
-    return -1;
-  }
-  status.directory = S_ISDIR(native.st_mode);
-  status.regular = S_ISREG(native.st_mode);
-  status.size = static_cast<std::uint64_t>(native.st_size);
-  status.links = static_cast<std::uint64_t>(native.st_nlink);
-  return 0;
-}
-int closeNative(int descriptor) { return ::close(descriptor); }
 std::error_code openFailure(const std::filesystem::path&) { return lastError(); }
 std::error_code replaceNative(const std::filesystem::path& from, const std::filesystem::path& to) {
   std::error_code error;
