@@ -117,6 +117,27 @@ std::optional<fs::path> userDirsDocuments(const fs::path& home, const fs::path& 
   return documents;
 }
 
+// Whether the directory is one of the command search path's, where installed
+// programs lie (/usr/bin, ~/.local/bin): no folder of the user's own, even
+// where the user may write into it, as root may into /usr/bin.
+bool onSearchPath(const fs::path& directory, const Environment& environment) {
+  const auto path = environment("PATH");
+  if (!path) {
+    return false;
+  }
+  const std::string list = path->string();
+  for (std::size_t begin = 0; begin <= list.size();) {
+    const std::size_t end = std::min(list.find(':', begin), list.size());
+    std::error_code error;
+    // An empty entry is the working directory, which names no installation.
+    if (end > begin && fs::equivalent(list.substr(begin, end - begin), directory, error)) {
+      return true;
+    }
+    begin = end + 1;
+  }
+  return false;
+}
+
 fs::path documentsDirectory(const Environment& environment) {
   const fs::path home = homeDirectory(environment);
   fs::path configHome = home / ".config";
@@ -128,6 +149,19 @@ fs::path documentsDirectory(const Environment& environment) {
 }
 
 #endif
+
+// A program unpacked into a folder of the user's own keeps its files beside
+// it. On Windows an installed program lies where its users may not write,
+// and an unpacked one may well be on the search path; elsewhere an
+// installed one is on it.
+bool keepsFilesBesideIt(const fs::path& programDirectory, const Environment& environment) {
+#ifdef _WIN32
+  (void)environment;
+  return userMayWriteInto(programDirectory);
+#else
+  return userMayWriteInto(programDirectory) && !onSearchPath(programDirectory, environment);
+#endif
+}
 
 fs::path madeOnFirstUse(const fs::path& directory) {
   std::error_code ignored;
@@ -158,7 +192,7 @@ fs::path filesDirectory(const fs::path& programDirectory, const Environment& env
     const fs::path absolute = fs::absolute(*home, error);
     return madeOnFirstUse(error ? *home : absolute);
   }
-  if (userMayWriteInto(programDirectory)) {
+  if (keepsFilesBesideIt(programDirectory, environment)) {
     return programDirectory;
   }
   return madeOnFirstUse(documentsDirectory(environment) / "ZOR");

@@ -19,7 +19,9 @@ Environment systemEnvironment();
 // The directory that holds the console's files, chosen once at start-up:
 // - ZOR_HOME, when it is set (made when missing);
 // - else the program directory, when the user may write into it: a program
-//   unpacked into a folder of the user's own keeps its files beside it;
+//   unpacked into a folder of the user's own keeps its files beside it.
+//   Outside Windows a directory on the command search path (PATH), such as
+//   /usr/bin, is no folder of the user's own, even for root;
 // - else the folder ZOR in the user's documents folder, made when missing.
 //   The documents folder follows the XDG user-dirs rule (XDG_DOCUMENTS_DIR
 //   in $XDG_CONFIG_HOME/user-dirs.dirs, else ~/Documents); on Windows it is

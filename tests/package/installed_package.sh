@@ -122,6 +122,17 @@ else
 fi
 [ "$(ls -A "$root/usr/bin")" = "$programs_before" ] || fail "something was written beside the program"
 
+# Root may write into the program's folder; it is on the PATH, so root's
+# files go to root's documents folder all the same.
+if [ "$(id -u)" -eq 0 ]; then
+  chmod u+w "$root/usr/bin"
+  root_home=$work/root-home
+  mkdir -p "$root_home"
+  echo 'save probe' | env -i HOME="$root_home" PATH="$root/usr/bin:/usr/bin:/bin" zor --batch     >"$work/root-batch.out" 2>&1 || fail "a batch run as root failed: $(cat "$work/root-batch.out")"
+  [ -f "$root_home/Documents/ZOR/probe.txt" ] || fail "root's probe.txt is not in its documents folder"
+  [ "$(ls -A "$root/usr/bin")" = "$programs_before" ] || fail "root wrote beside the program"
+fi
+
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed"
   exit 1

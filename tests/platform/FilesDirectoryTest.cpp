@@ -116,6 +116,16 @@ TEST_F(FilesDirectoryTest, AWritableProgramDirectoryKeepsTheFilesBesideTheProgra
   EXPECT_FALSE(fs::exists(home / "Docs"));
 }
 
+// As root may write into /usr/bin, where the package puts the program.
+TEST_F(FilesDirectoryTest, AProgramDirectoryOnTheSearchPathSendsTheFilesToTheDocumentsFolder) {
+  fs::create_directory_symlink(program, root / "bin");
+  variables["PATH"] = (root / "missing").string() + "::" + (root / "bin").string();
+  EXPECT_EQ(filesDirectory(program, environment()), home / "Documents" / "ZOR");
+
+  variables["PATH"] = (root / "opt").string() + ":" + (root / "opt" / "zor" / "bin").string();
+  EXPECT_EQ(filesDirectory(program, environment()), program);
+}
+
 TEST_F(FilesDirectoryTest, ZorHomeOverridesEveryOtherPlaceAndIsMadeWhenMissing) {
   variables["ZOR_HOME"] = root / "mine" / "files/";
   EXPECT_EQ(filesDirectory(program, environment()), root / "mine" / "files");
