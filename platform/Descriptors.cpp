@@ -21,6 +21,20 @@ bool holdsNul(const std::filesystem::path& path) {
          std::filesystem::path::string_type::npos;
 }
 
+std::error_code writeAll(int descriptor, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const long long put = writeNative(descriptor, bytes.data(), bytes.size());
+    if (put < 0) {
+      if (errno == EINTR) {
+        continue;
+      }
+      return lastError();
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(put));
+  }
+  return {};
+}
+
 #ifdef _WIN32
 
 namespace {

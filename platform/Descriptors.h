@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 #include <fcntl.h>
@@ -39,6 +40,8 @@ int openNative(const std::filesystem::path& path, int flags);
 long long readNative(int descriptor, char* data, std::size_t size);
 long long writeNative(int descriptor, const char* data, std::size_t size);
 int closeNative(int descriptor);
+// Writes every byte, however many calls it takes.
+std::error_code writeAll(int descriptor, std::string_view bytes);
 
 struct Status {
   bool directory = false;

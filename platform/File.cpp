@@ -206,17 +206,10 @@ std::error_code File::read(std::span<char> buffer, std::size_t& count) {
 }
 
 std::error_code File::write(std::string_view bytes) {
-  while (!bytes.empty()) {
-    const long long put = writeNative(descriptor_, bytes.data(), bytes.size());
-    if (put < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      return lastError();
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(put));
-    written_ += static_cast<std::uint64_t>(put);
+  if (const std::error_code error = writeAll(descriptor_, bytes)) {
+    return error;
   }
+  written_ += bytes.size();
   if (written_ - writtenBack_ >= kWriteBackStep) {
     startWriteBack(descriptor_, writtenBack_, written_ - writtenBack_);
     writtenBack_ = written_;

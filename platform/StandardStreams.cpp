@@ -68,17 +68,7 @@ StandardStream StandardStream::output() { return StandardStream(1); }
 StandardStream StandardStream::error() { return StandardStream(2); }
 
 std::error_code StandardStream::write(std::string_view bytes) {
-  while (!bytes.empty()) {
-    const long long put = writeNative(descriptor_, bytes.data(), bytes.size());
-    if (put < 0) {
-      if (errno == EINTR) {
-        continue;
-      }
-      return lastError();
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(put));
-  }
-  return {};
+  return writeAll(descriptor_, bytes);
 }
 
 }  // namespace zor
