@@ -32,9 +32,12 @@ HWND findFrame(HWND form, const wchar_t* caption) {
   return FindWindowExW(form, nullptr, L"BUTTON", caption);
 }
 
-// The text box inside the frame with the given caption.
-HWND findBox(const wchar_t* frameCaption) {
-  return FindWindowExW(findFrame(findForm(), frameCaption), nullptr, L"EDIT", nullptr);
+// The log view and the input box, each inside its frame.
+constexpr wchar_t kLogClass[] = L"ZorLogView";
+constexpr wchar_t kInputClass[] = L"EDIT";
+
+HWND findBox(const wchar_t* frameCaption, const wchar_t* className) {
+  return FindWindowExW(findFrame(findForm(), frameCaption), nullptr, className, nullptr);
 }
 
 // A control's name, position in its parent's client area, and size, in pixels.
@@ -59,9 +62,9 @@ int writeGeometry(HWND form, int argc, wchar_t* argv[]) {
   HWND frame1 = findFrame(form, L"日志Log");
   HWND frame2 = findFrame(form, L"输入Input");
   writePlace("Frame1", frame1);
-  writePlace("Text1", FindWindowExW(frame1, nullptr, L"EDIT", nullptr));
+  writePlace("Text1", FindWindowExW(frame1, nullptr, kLogClass, nullptr));
   writePlace("Frame2", frame2);
-  writePlace("Text2", FindWindowExW(frame2, nullptr, L"EDIT", nullptr));
+  writePlace("Text2", FindWindowExW(frame2, nullptr, kInputClass, nullptr));
   return 0;
 }
 
@@ -107,10 +110,10 @@ int wmain(int argc, wchar_t* argv[]) {
     return form == nullptr ? 1 : writeGeometry(form, argc, argv);
   }
   if (command == L"log" && argc == 2) {
-    HWND log = findBox(L"日志Log");
+    HWND log = findBox(L"日志Log", kLogClass);
     return log == nullptr ? 1 : writeLog(log);
   }
-  HWND input = findBox(L"输入Input");
+  HWND input = findBox(L"输入Input", kInputClass);
   if (input == nullptr || argc != 3 || (command != L"load" && command != L"say")) {
     std::fputs(
         "usage: zor_remote.exe log | desktop-colour | geometry [w h] | load <file> | say <count>\n",
