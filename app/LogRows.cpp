@@ -48,6 +48,17 @@ std::size_t LogRows::pieceOf(std::size_t line, std::size_t position) const {
   return piece + 1 < count && position >= pieceBegin(line, piece + 1) ? piece + 1 : piece;
 }
 
+bool LogRows::toNextPiece(RowSpot& spot) const {
+  if (spot.piece + 1 < pieceCount(spot.line)) {
+    spot = RowSpot{spot.line, spot.piece + 1, 0};
+  } else if (spot.line + 1 < log_->lineCount()) {
+    spot = RowSpot{spot.line + 1, 0, 0};
+  } else {
+    return false;
+  }
+  return true;
+}
+
 RowSpot LogRows::spotOf(std::size_t position) {
   const std::size_t line = log_->lineOf(std::min(position, log_->text().size()));
   position = std::min(position, log_->lineEnd(line));
@@ -63,17 +74,11 @@ RowSpot LogRows::moved(RowSpot spot, long rows) {
       spot.row += static_cast<int>(rows);
       return spot;
     }
-    if (spot.piece + 1 < pieceCount(spot.line)) {
-      ++spot.piece;
-    } else if (spot.line + 1 < log_->lineCount()) {
-      ++spot.line;
-      spot.piece = 0;
-    } else {
+    if (!toNextPiece(spot)) {
       spot.row += below;
       return spot;
     }
     rows -= below + 1;
-    spot.row = 0;
   }
   while (rows < 0) {
     if (-rows <= spot.row) {
@@ -99,6 +104,20 @@ RowSpot LogRows::lastRow() {
   const std::size_t line = log_->lineCount() - 1;
   const std::size_t last = pieceCount(line) - 1;
   return RowSpot{line, last, rowsIn(line, last) - 1};
+}
+
+RowSpot LogRows::lastTop(int rowsOnScreen) { return moved(lastRow(), -(rowsOnScreen - 1)); }
+
+RowSpot LogRows::topShowing(RowSpot top, std::size_t position, int rowsOnScreen) {
+  const RowSpot spot = spotOf(position);
+  const int below = rowsOnScreen - 1;
+  if (spot < top) {
+    return spot;
+  }
+  if (moved(top, below) < spot) {
+    return moved(spot, -below);
+  }
+  return top;
 }
 
 }  // namespace zor

@@ -35,12 +35,27 @@ class LogRows {
   std::size_t pieceEnd(std::size_t line, std::size_t piece) const;
   std::size_t pieceOf(std::size_t line, std::size_t position) const;
 
+  // Moves to the first row of the next piece, the next line's first one
+  // after a line's last; false, and the spot left as it is, at the end.
+  bool toNextPiece(RowSpot& spot) const;
+
   // The row that shows the caret at `position`.
   RowSpot spotOf(std::size_t position);
   // `rows` rows further down (or up when negative), stopping at the first
   // and the last row.
   RowSpot moved(RowSpot spot, long rows);
   RowSpot lastRow();
+  // The first row on screen when the last row is at the bottom: as far down
+  // as a view of `rowsOnScreen` rows goes.
+  RowSpot lastTop(int rowsOnScreen);
+  // The first row on screen nearest to `top` that shows the caret at
+  // `position`.
+  RowSpot topShowing(RowSpot top, std::size_t position, int rowsOnScreen);
+  // The scroll bar counts lines; a last screen that starts inside a line is
+  // one step further than the line's start.
+  static std::size_t lastScrollLine(const RowSpot& lastTop) {
+    return lastTop.line + (lastTop.piece != 0 || lastTop.row != 0 ? 1 : 0);
+  }
 
  protected:
   // How many rows the piece wraps into, at least one.

@@ -85,13 +85,11 @@ void LogView::relayout() {
 // Shows rows from `top` on, but no further down than needed to show the last
 // row at the bottom; the scroll bar follows.
 void LogView::scrollTo(RowSpot top) {
-  const RowSpot end = rows_.moved(rows_.lastRow(), -(rowsOnScreen() - 1));
+  const RowSpot end = rows_.lastTop(rowsOnScreen());
   top_ = std::min(top, end);
   syncingScrollBar_ = true;
   QScrollBar* bar = verticalScrollBar();
-  // A last screen that starts inside a line is one step further than the
-  // line's start.
-  const std::size_t last = end.line + (end.piece != 0 || end.row != 0 ? 1 : 0);
+  const std::size_t last = LogRows::lastScrollLine(end);
   bar->setRange(0, static_cast<int>(std::min<std::size_t>(last, INT_MAX)));
   bar->setPageStep(rowsOnScreen());
   bar->setValue(static_cast<int>(std::min<std::size_t>(top_ == end ? last : top_.line, INT_MAX)));
@@ -115,17 +113,7 @@ void LogView::scrollContentsBy(int, int) {
                                           : RowSpot{static_cast<std::size_t>(bar->value()), 0, 0});
 }
 
-void LogView::showCaret() {
-  const RowSpot spot = rows_.spotOf(selection_.caret());
-  const int below = rowsOnScreen() - 1;
-  if (spot < top_) {
-    scrollTo(spot);
-  } else if (rows_.moved(top_, below) < spot) {
-    scrollTo(rows_.moved(spot, -below));
-  } else {
-    scrollTo(top_);
-  }
-}
+void LogView::showCaret() { scrollTo(rows_.topShowing(top_, selection_.caret(), rowsOnScreen())); }
 
 void LogView::moveCaret(std::size_t position, bool keepAnchor) {
   selection_.moveCaret(position, keepAnchor);
@@ -150,12 +138,7 @@ void LogView::paintEvent(QPaintEvent* event) {
     const auto piece = rows_.piece(spot);
     drawPiece(painter, *piece, y, event->rect());
     y += static_cast<qreal>(piece->rows()) * rows_.rowHeight();
-    if (spot.piece + 1 < rows_.pieceCount(spot.line)) {
-      ++spot.piece;
-    } else if (spot.line + 1 < log_->lineCount()) {
-      ++spot.line;
-      spot.piece = 0;
-    } else {
+    if (!rows_.toNextPiece(spot)) {
       break;
     }
   }

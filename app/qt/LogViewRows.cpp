@@ -7,32 +7,15 @@
 
 namespace zor {
 
-namespace {
-
-// Pieces kept laid out: a screenful and more.
-constexpr std::size_t kCachedPieces = 256;
-
-}  // namespace
-
 void LogViewRows::setFormat(const QFont& font, QPaintDevice* device, int width) {
   font_ = font;
   device_ = device;
   width_ = std::max(width, 1);
   rowHeight_ = std::max(QFontMetrics(font, device).lineSpacing(), 1);
-  cache_.clear();
+  forget();
 }
 
-std::shared_ptr<const LaidOutPiece> LogViewRows::piece(std::size_t line, std::size_t piece) {
-  const std::size_t begin = pieceBegin(line, piece);
-  const std::size_t end = pieceEnd(line, piece);
-  for (const auto& cached : cache_) {
-    if (cached->begin == begin && cached->end == end) {
-      return cached;
-    }
-  }
-  if (cache_.size() >= kCachedPieces) {
-    cache_.erase(cache_.begin(), cache_.begin() + kCachedPieces / 2);
-  }
+std::shared_ptr<const LaidOutPiece> LogViewRows::layOut(std::size_t begin, std::size_t end) {
   auto laidOut = std::make_shared<LaidOutPiece>();
   laidOut->begin = begin;
   laidOut->end = end;
@@ -50,17 +33,7 @@ std::shared_ptr<const LaidOutPiece> LogViewRows::piece(std::size_t line, std::si
     row.setPosition(QPointF(0, (layout.lineCount() - 1) * rowHeight_));
   }
   layout.endLayout();
-  cache_.push_back(laidOut);
   return laidOut;
-}
-
-int LogViewRows::rowsIn(std::size_t line, std::size_t index) { return piece(line, index)->rows(); }
-
-int LogViewRows::rowOf(std::size_t line, std::size_t index, std::size_t position) {
-  const auto laidOut = piece(line, index);
-  const QTextLine row =
-      laidOut->layout.lineForTextPosition(static_cast<int>(position - laidOut->begin));
-  return row.isValid() ? row.lineNumber() : laidOut->rows() - 1;
 }
 
 std::size_t LogViewRows::positionAt(const RowSpot& spot, qreal x) {

@@ -228,12 +228,9 @@ void LogView::scrollTo(RowSpot top) {
   bar.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
   const int page = rowsOnScreen();
   if (selection_.log() != nullptr) {
-    const RowSpot end = rows_.moved(rows_.lastRow(), -(page - 1));
+    const RowSpot end = rows_.lastTop(page);
     top_ = std::min(top, end);
-    // A last screen that starts inside a line is one step further than the
-    // line's start.
-    const std::size_t last =
-        std::min<std::size_t>(end.line + (end.piece != 0 || end.row != 0 ? 1 : 0), INT_MAX / 2);
+    const std::size_t last = std::min<std::size_t>(LogRows::lastScrollLine(end), INT_MAX / 2);
     bar.nMax = static_cast<int>(last) + page - 1;
     bar.nPos = static_cast<int>(top_ == end ? last : std::min(top_.line, last));
   } else {
@@ -292,17 +289,7 @@ void LogView::scrollBarMoved(int code) {
   }
 }
 
-void LogView::showCaret() {
-  const RowSpot spot = rows_.spotOf(selection_.caret());
-  const int below = rowsOnScreen() - 1;
-  if (spot < top_) {
-    scrollTo(spot);
-  } else if (rows_.moved(top_, below) < spot) {
-    scrollTo(rows_.moved(spot, -below));
-  } else {
-    scrollTo(top_);
-  }
-}
+void LogView::showCaret() { scrollTo(rows_.topShowing(top_, selection_.caret(), rowsOnScreen())); }
 
 // The system caret stands at the view's caret when that is on screen, and
 // out of sight otherwise.
@@ -495,19 +482,14 @@ void LogView::paint() {
                                                      reinterpret_cast<LPARAM>(window_)));
   FillRect(dc, &client, brush != nullptr ? brush : GetSysColorBrush(COLOR_WINDOW));
   SetBkMode(dc, TRANSPARENT);
-  if (const Log* log = selection_.log()) {
+  if (selection_.log() != nullptr) {
     RowSpot spot = top_;
     int y = kMargin - top_.row * rows_.rowHeight();
     while (y < client.bottom) {
       const auto piece = rows_.piece(spot);
       drawPiece(dc, *piece, y, client.bottom);
-      y += piece->wrapped.rows() * rows_.rowHeight();
-      if (spot.piece + 1 < rows_.pieceCount(spot.line)) {
-        ++spot.piece;
-      } else if (spot.line + 1 < log->lineCount()) {
-        ++spot.line;
-        spot.piece = 0;
-      } else {
+      y += piece->rows() * rows_.rowHeight();
+      if (!rows_.toNextPiece(spot)) {
         break;
       }
     }

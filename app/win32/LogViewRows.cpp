@@ -2,15 +2,10 @@
 
 #include <algorithm>
 #include <climits>
+#include <string>
+#include <vector>
 
 namespace zor {
-
-namespace {
-
-// Pieces kept laid out: a screenful and more.
-constexpr std::size_t kCachedPieces = 256;
-
-}  // namespace
 
 LogViewRows::LogViewRows()
     : measure_(CreateCompatibleDC(nullptr)),
@@ -27,20 +22,10 @@ void LogViewRows::setFormat(HFONT font, int width) {
   GetTextMetricsW(measure_, &metrics);
   rowHeight_ = std::max(static_cast<int>(metrics.tmHeight + metrics.tmExternalLeading), 1);
   width_ = std::max(width, 1);
-  cache_.clear();
+  forget();
 }
 
-std::shared_ptr<const LaidOutPiece> LogViewRows::piece(std::size_t line, std::size_t piece) {
-  const std::size_t begin = pieceBegin(line, piece);
-  const std::size_t end = pieceEnd(line, piece);
-  for (const auto& cached : cache_) {
-    if (cached->begin == begin && cached->end == end) {
-      return cached;
-    }
-  }
-  if (cache_.size() >= kCachedPieces) {
-    cache_.erase(cache_.begin(), cache_.begin() + kCachedPieces / 2);
-  }
+std::shared_ptr<const LaidOutPiece> LogViewRows::layOut(std::size_t begin, std::size_t end) {
   // The whole piece is measured in one row at once; the rows are cut from
   // the characters' edges.
   std::u16string text =
@@ -52,19 +37,8 @@ std::shared_ptr<const LaidOutPiece> LogViewRows::piece(std::size_t line, std::si
     GetTextExtentExPointW(measure_, reinterpret_cast<const wchar_t*>(text.data()),
                           static_cast<int>(text.size()), INT_MAX, &fit, edges.data(), &size);
   }
-  auto laidOut = std::make_shared<LaidOutPiece>(
+  return std::make_shared<const LaidOutPiece>(
       LaidOutPiece{begin, end, WrappedPiece(std::move(text), std::move(edges), width_)});
-  cache_.push_back(laidOut);
-  return laidOut;
-}
-
-int LogViewRows::rowsIn(std::size_t line, std::size_t index) {
-  return piece(line, index)->wrapped.rows();
-}
-
-int LogViewRows::rowOf(std::size_t line, std::size_t index, std::size_t position) {
-  const auto laidOut = piece(line, index);
-  return laidOut->wrapped.rowOf(position - laidOut->begin);
 }
 
 std::size_t LogViewRows::positionAt(const RowSpot& spot, int x) {

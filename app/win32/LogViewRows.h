@@ -1,13 +1,12 @@
 #pragma once
 
-#include "app/LogRows.h"
+#include "app/LaidOutRows.h"
 #include "app/WrappedPiece.h"
 
 #include <windows.h>
 
 #include <cstddef>
 #include <memory>
-#include <vector>
 
 namespace zor {
 
@@ -17,11 +16,14 @@ struct LaidOutPiece {
   std::size_t begin = 0;
   std::size_t end = 0;
   WrappedPiece wrapped;
+
+  int rows() const { return wrapped.rows(); }
+  int rowOf(std::size_t offset) const { return wrapped.rowOf(offset); }
 };
 
 // Wraps the log's lines at a width in a GDI font, measuring only the pieces
 // asked for and keeping the last few of them.
-class LogViewRows final : public LogRows {
+class LogViewRows final : public LaidOutRows<LaidOutPiece> {
  public:
   LogViewRows();
   ~LogViewRows() override;
@@ -29,30 +31,18 @@ class LogViewRows final : public LogRows {
   LogViewRows& operator=(const LogViewRows&) = delete;
 
   void setFormat(HFONT font, int width);
-  // The log was replaced or cut back: pieces laid out before may be stale.
-  void forget() { cache_.clear(); }
-
-  int rowHeight() const { return rowHeight_; }
-
-  std::shared_ptr<const LaidOutPiece> piece(std::size_t line, std::size_t piece);
-  std::shared_ptr<const LaidOutPiece> piece(const RowSpot& spot) {
-    return piece(spot.line, spot.piece);
-  }
 
   // The caret position nearest to `x` in the row.
   std::size_t positionAt(const RowSpot& spot, int x);
   int xOf(std::size_t position);
 
  protected:
-  int rowsIn(std::size_t line, std::size_t piece) override;
-  int rowOf(std::size_t line, std::size_t piece, std::size_t position) override;
+  std::shared_ptr<const LaidOutPiece> layOut(std::size_t begin, std::size_t end) override;
 
  private:
   HDC measure_;
   HGDIOBJ plainFont_;
   int width_ = 1;
-  int rowHeight_ = 1;
-  std::vector<std::shared_ptr<LaidOutPiece>> cache_;
 };
 
 }  // namespace zor
