@@ -1,5 +1,7 @@
 #include "app/win32/LogView.h"
 
+#include "app/win32/WindowObject.h"
+
 #include <algorithm>
 #include <climits>
 #include <cstring>
@@ -59,16 +61,9 @@ LogView::LogView(HWND frame) {
 }
 
 LRESULT CALLBACK LogView::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<LogView*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<LogView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr) {
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  return self->onMessage(message, wParam, lParam);
+  LogView* self = windowObject(window, message, lParam, &LogView::window_);
+  return self == nullptr ? DefWindowProcW(window, message, wParam, lParam)
+                         : self->onMessage(message, wParam, lParam);
 }
 
 void LogView::mirror(const Log& log) {
