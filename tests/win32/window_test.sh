@@ -159,13 +159,21 @@ at_end=$(top_row)
 xdotool key Prior Prior Prior
 scrolled=$(top_row)
 [ "$scrolled" != "$at_end" ] || fail "PageUp did not scroll the log view"
+# The line `lines` lines after `line` in the log view's text.
+line_after() {
+  "$wine" "$remote" log | tr -d '\r' |
+    awk -v row="$1" -v n="$2" '$0 == row { found = NR } found && NR == found + n { print; exit }'
+}
+# A notch of the wheel scrolls the system's three rows.
+xdotool click 5
+expected=$(line_after "$scrolled" 3)
+wheeled=$(top_row)
+[ "$wheeled" = "$expected" ] || fail "the wheel scrolled to '$wheeled', not '$expected'"
 xdotool key Tab
 zor_type 'say again'
 wait_for 10 last_line_is again || fail "say again did not reach the log"
 # The two lines of the new say push the first row two lines further.
-"$wine" "$remote" log | tr -d '\r' >"$work/box.txt"
-expected=$(awk -v row="$at_end" '$0 == row { found = NR } found && NR == found + 2 { print; exit }' \
-  "$work/box.txt")
+expected=$(line_after "$at_end" 2)
 again=$(top_row)
 [ "$again" = "$expected" ] ||
   fail "a new say did not show the end again: first row '$again', not '$expected' (at end '$at_end')"
