@@ -159,7 +159,7 @@ at_end=$(top_row)
 xdotool key Prior Prior Prior
 scrolled=$(top_row)
 [ "$scrolled" != "$at_end" ] || fail "PageUp did not scroll the log view"
-# The line `lines` lines after `line` in the log view's text.
+# The line $2 lines after the line $1 in the log view's text.
 line_after() {
   "$wine" "$remote" log | tr -d '\r' |
     awk -v row="$1" -v n="$2" '$0 == row { found = NR } found && NR == found + n { print; exit }'
@@ -169,6 +169,10 @@ xdotool click 5
 expected=$(line_after "$scrolled" 3)
 wheeled=$(top_row)
 [ "$wheeled" = "$expected" ] || fail "the wheel scrolled to '$wheeled', not '$expected'"
+# Pages down from the top reach into the long line, wrapped after blanks.
+xdotool key ctrl+Home Next Next Next
+inside=$(top_row)
+[[ "$inside" == "word word word "* ]] || fail "three pages down show '$inside', not the long line"
 xdotool key Tab
 zor_type 'say again'
 wait_for 10 last_line_is again || fail "say again did not reach the log"
