@@ -122,11 +122,15 @@ tr -d '\r' <"$work/all.txt" >"$work/all-lf.txt"
 wait_for 5 x_copied "$work/all-lf.txt" || fail "the X clipboard does not hold the copied log"
 xdotool mousemove $((x + 1)) $((y + 4)) click 1 key shift+Down ctrl+c
 wait_for 5 copied "$work/first.txt" || fail "a click and Shift+Down did not select the first line"
+# The context menu's last entry selects all, its Copy (C) copies.
+xdotool mousemove $((x + 20)) $((y + 20)) click 3 sleep 0.5 key Up Return
+xdotool click 3 sleep 0.5 key c
+wait_for 5 copied "$work/all.txt" || fail "the context menu did not select all and copy"
 # A double click takes the run of signs under the mouse; clicks a second
 # apart are no double click.
 printf '>>>' >"$work/signs.txt"
 sleep 1
-xdotool click --repeat 2 1 key ctrl+c
+xdotool mousemove $((x + 1)) $((y + 4)) click --repeat 2 1 key ctrl+c
 wait_for 5 copied "$work/signs.txt" || fail "a double click did not select >>>"
 # A drag from the first row to below the view selects to the end.
 sleep 1
