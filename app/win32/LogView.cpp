@@ -21,20 +21,17 @@ constexpr UINT kDragScrollMs = 50;
 constexpr UINT_PTR kDragTimer = 1;
 constexpr UINT_PTR kCopyCommand = 1;
 constexpr UINT_PTR kSelectAllCommand = 2;
-constexpr int kWheelNotch = WHEEL_DELTA;
 
+// A second registration fails harmlessly: the class is there already.
 void registerClass(WNDPROC proc) {
-  static const bool registered = [proc] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_IBEAM);
-    wc.lpszClassName = kClassName;
-    return RegisterClassExW(&wc) != 0;
-  }();
-  (void)registered;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, IDC_IBEAM);
+  wc.lpszClassName = kClassName;
+  RegisterClassExW(&wc);
 }
 
 POINT pointOf(LPARAM lParam) {
@@ -43,7 +40,7 @@ POINT pointOf(LPARAM lParam) {
 
 bool pressed(int key) { return GetKeyState(key) < 0; }
 
-// A rectangle filled in the colour the text is drawn on.
+// A rectangle filled in a plain colour.
 void fill(HDC dc, const RECT& rect, COLORREF colour) {
   const COLORREF before = SetBkColor(dc, colour);
   ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, L"", 0, nullptr);
@@ -453,8 +450,8 @@ void LogView::wheel(short delta) {
   SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
   const long perNotch = lines == WHEEL_PAGESCROLL ? rowsOnScreen() : static_cast<long>(lines);
   wheelTurn_ += static_cast<long>(delta) * perNotch;
-  const long rows = wheelTurn_ / kWheelNotch;
-  wheelTurn_ -= rows * kWheelNotch;
+  const long rows = wheelTurn_ / WHEEL_DELTA;
+  wheelTurn_ -= rows * WHEEL_DELTA;
   scrollRows(-rows);
 }
 
