@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
-#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <climits>
@@ -22,11 +21,6 @@ constexpr int kMargin = 4;
 constexpr qreal kFarRight = 1e6;
 // How often a drag past the view's edge scrolls a row.
 constexpr int kDragScrollMs = 50;
-
-bool isPairAt(const std::u16string& text, std::size_t i) {
-  return i + 1 < text.size() && text[i] >= 0xD800 && text[i] < 0xDC00 && text[i + 1] >= 0xDC00 &&
-         text[i + 1] < 0xE000;
-}
 
 // A menu entry as the system's text fields label it, with its key shown
 // but not bound.
@@ -49,30 +43,21 @@ LogView::LogView(QWidget* parent) : QAbstractScrollArea(parent) {
 }
 
 void LogView::mirror(const Log& log) {
-  const std::size_t size = log.text().size();
-  const bool replaced = log_ != &log || log.generation() != generation_ || size < shown_;
-  if (!replaced && size == shown_ && log.caret() == logCaret_) {
+  const LogSelection::Change change = selection_.mirror(log);
+  if (change == LogSelection::Change::None) {
     return;
   }
   log_ = &log;
   rows_.setLog(log);
-  if (replaced) {
+  if (change == LogSelection::Change::Replaced) {
     rows_.forget();
     top_ = RowSpot{std::min(top_.line, log.lineCount() - 1), 0, 0};
   }
-  generation_ = log.generation();
-  shown_ = size;
-  logCaret_ = log.caret();
-  anchor_ = caret_ = logCaret_;
   showCaret();
 }
 
 QString LogView::selectedText() const {
-  if (log_ == nullptr) {
-    return {};
-  }
-  return QString(reinterpret_cast<const QChar*>(log_->text().data() + selectionStart()),
-                 static_cast<qsizetype>(selectionEnd() - selectionStart()));
+  return QString::fromStdU16String(selection_.selectedText());
 }
 
 void LogView::copy() const {
@@ -82,11 +67,8 @@ void LogView::copy() const {
 }
 
 void LogView::selectAll() {
-  if (log_ != nullptr) {
-    anchor_ = 0;
-    caret_ = log_->text().size();
-    viewport()->update();
-  }
+  selection_.selectAll();
+  viewport()->update();
 }
 
 int LogView::rowsOnScreen() const {
@@ -103,13 +85,11 @@ void LogView::relayout() {
 // Shows rows from `top` on, but no further down than needed to show the last
 // row at the bottom; the scroll bar follows.
 void LogView::scrollTo(RowSpot top) {
-  const RowSpot end = rows_.moved(rows_.lastRow(), -(rowsOnScreen() - 1));
+  const RowSpot end = rows_.lastTop(rowsOnScreen());
   top_ = std::min(top, end);
   syncingScrollBar_ = true;
   QScrollBar* bar = verticalScrollBar();
-  // A last screen that starts inside a line is one step further than the
-  // line's start.
-  const std::size_t last = end.line + (end.piece != 0 || end.row != 0 ? 1 : 0);
+  const std::size_t last = LogRows::lastScrollLine(end);
   bar->setRange(0, static_cast<int>(std::min<std::size_t>(last, INT_MAX)));
   bar->setPageStep(rowsOnScreen());
   bar->setValue(static_cast<int>(std::min<std::size_t>(top_ == end ? last : top_.line, INT_MAX)));
@@ -133,23 +113,10 @@ void LogView::scrollContentsBy(int, int) {
                                           : RowSpot{static_cast<std::size_t>(bar->value()), 0, 0});
 }
 
-void LogView::showCaret() {
-  const RowSpot spot = rows_.spotOf(caret_);
-  const int below = rowsOnScreen() - 1;
-  if (spot < top_) {
-    scrollTo(spot);
-  } else if (rows_.moved(top_, below) < spot) {
-    scrollTo(rows_.moved(spot, -below));
-  } else {
-    scrollTo(top_);
-  }
-}
+void LogView::showCaret() { scrollTo(rows_.topShowing(top_, selection_.caret(), rowsOnScreen())); }
 
 void LogView::moveCaret(std::size_t position, bool keepAnchor) {
-  caret_ = position;
-  if (!keepAnchor) {
-    anchor_ = position;
-  }
+  selection_.moveCaret(position, keepAnchor);
   showCaret();
 }
 
@@ -157,30 +124,6 @@ std::size_t LogView::positionAt(QPoint point) {
   const int y = point.y() - kMargin;
   const long row = y < 0 ? -1 - (-y - 1) / rows_.rowHeight() : y / rows_.rowHeight();
   return rows_.positionAt(rows_.moved(top_, row), point.x() - kMargin);
-}
-
-// One character on, a line end or a surrogate pair counting as one.
-std::size_t LogView::nextPosition(std::size_t position) const {
-  const std::u16string& text = log_->text();
-  if (position >= text.size()) {
-    return text.size();
-  }
-  const std::size_t line = log_->lineOf(position);
-  if (position >= log_->lineEnd(line)) {
-    return line + 1 < log_->lineCount() ? log_->lineStart(line + 1) : text.size();
-  }
-  return position + (isPairAt(text, position) ? 2 : 1);
-}
-
-std::size_t LogView::previousPosition(std::size_t position) const {
-  if (position == 0) {
-    return 0;
-  }
-  const std::size_t line = log_->lineOf(position);
-  if (position <= log_->lineStart(line)) {
-    return log_->lineEnd(line - 1);
-  }
-  return position - (position >= 2 && isPairAt(log_->text(), position - 2) ? 2 : 1);
 }
 
 void LogView::paintEvent(QPaintEvent* event) {
@@ -195,12 +138,7 @@ void LogView::paintEvent(QPaintEvent* event) {
     const auto piece = rows_.piece(spot);
     drawPiece(painter, *piece, y, event->rect());
     y += static_cast<qreal>(piece->rows()) * rows_.rowHeight();
-    if (spot.piece + 1 < rows_.pieceCount(spot.line)) {
-      ++spot.piece;
-    } else if (spot.line + 1 < log_->lineCount()) {
-      ++spot.line;
-      spot.piece = 0;
-    } else {
+    if (!rows_.toNextPiece(spot)) {
       break;
     }
   }
@@ -229,9 +167,10 @@ void LogView::drawPiece(QPainter& painter, const LaidOutPiece& piece, qreal y, c
                             fontMetrics().horizontalAdvance(QLatin1Char(' ')), last.height()),
                      palette().brush(QPalette::Highlight));
   }
-  if (hasFocus() && caret_ >= piece.begin &&
-      (caret_ < piece.end || (caret_ == piece.end && endsLine))) {
-    piece.layout.drawCursor(&painter, origin, static_cast<int>(caret_ - piece.begin));
+  const std::size_t caret = selection_.caret();
+  if (hasFocus() && caret >= piece.begin &&
+      (caret < piece.end || (caret == piece.end && endsLine))) {
+    piece.layout.drawCursor(&painter, origin, static_cast<int>(caret - piece.begin));
   }
 }
 
@@ -266,22 +205,23 @@ void LogView::keyPressEvent(QKeyEvent* event) {
   };
   const bool extend = event->modifiers().testFlag(Qt::ShiftModifier);
   // Past the first or the last row is the start or the end of the log.
-  const auto rowsAway = [this](long rows) {
-    const RowSpot from = rows_.spotOf(caret_);
+  const std::size_t caret = selection_.caret();
+  const auto rowsAway = [this, caret](long rows) {
+    const RowSpot from = rows_.spotOf(caret);
     const RowSpot to = rows_.moved(from, rows);
     if (to == from) {
       return rows < 0 ? std::size_t{0} : log_->text().size();
     }
-    return rows_.positionAt(to, rows_.xOf(caret_));
+    return rows_.positionAt(to, rows_.xOf(caret));
   };
   if (is(QKeySequence::MoveToStartOfDocument, QKeySequence::SelectStartOfDocument)) {
     moveCaret(0, extend);
   } else if (is(QKeySequence::MoveToEndOfDocument, QKeySequence::SelectEndOfDocument)) {
     moveCaret(log_->text().size(), extend);
   } else if (is(QKeySequence::MoveToNextChar, QKeySequence::SelectNextChar)) {
-    moveCaret(nextPosition(caret_), extend);
+    moveCaret(selection_.nextPosition(caret), extend);
   } else if (is(QKeySequence::MoveToPreviousChar, QKeySequence::SelectPreviousChar)) {
-    moveCaret(previousPosition(caret_), extend);
+    moveCaret(selection_.previousPosition(caret), extend);
   } else if (is(QKeySequence::MoveToNextLine, QKeySequence::SelectNextLine)) {
     moveCaret(rowsAway(1), extend);
   } else if (is(QKeySequence::MoveToPreviousLine, QKeySequence::SelectPreviousLine)) {
@@ -297,9 +237,9 @@ void LogView::keyPressEvent(QKeyEvent* event) {
     scrollRows(-page);
     moveCaret(position, extend);
   } else if (is(QKeySequence::MoveToStartOfLine, QKeySequence::SelectStartOfLine)) {
-    moveCaret(rows_.positionAt(rows_.spotOf(caret_), 0), extend);
+    moveCaret(rows_.positionAt(rows_.spotOf(caret), 0), extend);
   } else if (is(QKeySequence::MoveToEndOfLine, QKeySequence::SelectEndOfLine)) {
-    moveCaret(rows_.positionAt(rows_.spotOf(caret_), kFarRight), extend);
+    moveCaret(rows_.positionAt(rows_.spotOf(caret), kFarRight), extend);
   } else {
     QAbstractScrollArea::keyPressEvent(event);
   }
@@ -343,8 +283,9 @@ void LogView::dragOn() {
   } else if (dragPoint_.y() >= viewport()->height()) {
     scrollRows(1);
   }
-  caret_ =
-      positionAt(QPoint(dragPoint_.x(), std::clamp(dragPoint_.y(), 0, viewport()->height() - 1)));
+  selection_.moveCaret(
+      positionAt(QPoint(dragPoint_.x(), std::clamp(dragPoint_.y(), 0, viewport()->height() - 1))),
+      true);
   viewport()->update();
 }
 
@@ -364,15 +305,7 @@ void LogView::mouseDoubleClickEvent(QMouseEvent* event) {
   if (log_ == nullptr || event->button() != Qt::LeftButton) {
     return;
   }
-  const std::size_t position = positionAt(event->position().toPoint());
-  const auto piece = rows_.piece(rows_.spotOf(position));
-  QTextBoundaryFinder words(QTextBoundaryFinder::Word, piece->layout.text());
-  words.setPosition(static_cast<qsizetype>(position - piece->begin));
-  const qsizetype start = words.isAtBoundary() ? words.position() : words.toPreviousBoundary();
-  words.setPosition(static_cast<qsizetype>(position - piece->begin));
-  const qsizetype end = words.toNextBoundary();
-  anchor_ = piece->begin + static_cast<std::size_t>(std::max<qsizetype>(start, 0));
-  caret_ = end < 0 ? piece->end : piece->begin + static_cast<std::size_t>(end);
+  selection_.selectWordAt(positionAt(event->position().toPoint()));
   dragging_ = false;
   viewport()->update();
 }

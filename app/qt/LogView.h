@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/LogSelection.h"
 #include "app/qt/LogViewRows.h"
 #include "interpreter/Log.h"
 
@@ -7,7 +8,6 @@
 #include <QBasicTimer>
 
 #include <cstddef>
-#include <cstdint>
 
 namespace zor {
 
@@ -25,9 +25,9 @@ class LogView final : public QAbstractScrollArea {
   void mirror(const Log& log);
 
   // Selection and caret as positions in the log's text.
-  std::size_t selectionStart() const { return std::min(anchor_, caret_); }
-  std::size_t selectionEnd() const { return std::max(anchor_, caret_); }
-  std::size_t caretPosition() const { return caret_; }
+  std::size_t selectionStart() const { return selection_.start(); }
+  std::size_t selectionEnd() const { return selection_.end(); }
+  std::size_t caretPosition() const { return selection_.caret(); }
   QString selectedText() const;
   // The first row on screen.
   const RowSpot& topRow() const { return top_; }
@@ -60,17 +60,11 @@ class LogView final : public QAbstractScrollArea {
   void moveCaret(std::size_t position, bool keepAnchor);
   void dragOn();
   std::size_t positionAt(QPoint point);
-  std::size_t nextPosition(std::size_t position) const;
-  std::size_t previousPosition(std::size_t position) const;
   void drawPiece(QPainter& painter, const LaidOutPiece& piece, qreal y, const QRect& clip);
 
   const Log* log_ = nullptr;
   LogViewRows rows_;
-  std::uint64_t generation_ = 0;
-  std::size_t shown_ = 0;
-  std::size_t logCaret_ = 0;
-  std::size_t anchor_ = 0;
-  std::size_t caret_ = 0;
+  LogSelection selection_;
   RowSpot top_;
   bool syncingScrollBar_ = false;
   bool dragging_ = false;

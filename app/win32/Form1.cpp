@@ -8,6 +8,7 @@
 #include "app/win32/Dpi.h"
 #include "app/win32/Frame.h"
 #include "app/win32/WideText.h"
+#include "app/win32/WindowObject.h"
 #include "interpreter/KeyPress.h"
 
 #include <cstdlib>
@@ -96,16 +97,9 @@ Form1::~Form1() {
 }
 
 LRESULT CALLBACK Form1::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->form_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self == nullptr) {
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  return self->onMessage(message, wParam, lParam);
+  Form1* self = windowObject(window, message, lParam, &Form1::form_);
+  return self == nullptr ? DefWindowProcW(window, message, wParam, lParam)
+                         : self->onMessage(message, wParam, lParam);
 }
 
 LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Times zor.exe under Wine on a private X server: process start to the window
-# shown (a warm Wine prefix, several runs), then the cost of one "say" line
-# with 1,000 and with 100,000 lines in the log, measured by zor_remote.exe,
-# and the window's processor time for it (Linux's count, at 10 ms steps).
+# shown (a warm Wine prefix, several runs), then the time to load files of
+# 1,000, 200,000 (10 MB) and 2,000,000 lines (100 MB), and the cost of one
+# "say" line with each of them in the log, measured by zor_remote.exe, with
+# the window's processor time for it (Linux's count, at 10 ms steps).
+# ZOR_BENCH_LINES may name other line counts.
 # Usage: bench/win32/window_timings.sh path/to/zor.exe path/to/zor_remote.exe [runs]
 # The Wine prefix is made in the folder of zor_remote.exe unless WINEPREFIX
 # names one.
@@ -24,16 +26,23 @@ for run in $(seq 1 "$runs"); do
   zor_wait_exit 10
 done
 
-for lines in 1000 100000; do
-  seq 1 "$lines" | awk '{ printf "filler line %d: the quick brown fox 跳过了懒狗\r\n", $1 }' |
+# Files of 50 bytes a line in code page 936: 1,000 lines, 200,000 lines
+# (10 MB) and 2,000,000 lines (100 MB).
+sizes=${ZOR_BENCH_LINES:-1000 200000 2000000}
+for lines in $sizes; do
+  seq 1 "$lines" | awk '{ printf "filler %9d: the quick brown fox 跳过了懒狗\r\n", $1 }' |
     iconv -f UTF-8 -t GBK >"$prog/fill$lines.txt"
 done
 # The window's own processor time, from the kernel's count, besides the
 # wall-clock time that a busy machine inflates.
 processor_ms() { awk '{ print ($14 + $15) * 10 }' "/proc/$zor_pid/stat"; }
 zor_start
-for lines in 1000 100000; do
+for lines in $sizes; do
+  bytes=$(stat -c %s "$prog/fill$lines.txt")
+  start=$(date +%s%N)
   "$wine" "$remote" load "fill$lines"
+  end=$(date +%s%N)
+  echo "  $lines lines, $bytes bytes: zor_remote load returned after $(((end - start) / 1000000)) ms"
   before=$(processor_ms)
   "$wine" "$remote" say 200
   after=$(processor_ms)

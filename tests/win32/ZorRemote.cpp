@@ -7,6 +7,9 @@
 //        zor_remote.exe geometry [<w> <h>]  resizes the window to an outer size of w x h
 //                                           pixels if asked, then writes where the
 //                                           window and its controls are
+//        zor_remote.exe clipboard           writes the clipboard's Unicode text, UTF-8
+//        zor_remote.exe log-origin          writes where the log's text area starts on the
+//                                           screen, x y in pixels
 //        zor_remote.exe load <file>         clears the log and loads <file>.txt, timed
 //        zor_remote.exe say <count>         enters <count> "say" lines, timed
 #include <windows.h>
@@ -32,9 +35,12 @@ HWND findFrame(HWND form, const wchar_t* caption) {
   return FindWindowExW(form, nullptr, L"BUTTON", caption);
 }
 
-// The text box inside the frame with the given caption.
-HWND findBox(const wchar_t* frameCaption) {
-  return FindWindowExW(findFrame(findForm(), frameCaption), nullptr, L"EDIT", nullptr);
+// The log view and the input box, each inside its frame.
+constexpr wchar_t kLogClass[] = L"ZorLogView";
+constexpr wchar_t kInputClass[] = L"EDIT";
+
+HWND findBox(const wchar_t* frameCaption, const wchar_t* className) {
+  return FindWindowExW(findFrame(findForm(), frameCaption), nullptr, className, nullptr);
 }
 
 // A control's name, position in its parent's client area, and size, in pixels.
@@ -59,9 +65,9 @@ int writeGeometry(HWND form, int argc, wchar_t* argv[]) {
   HWND frame1 = findFrame(form, L"日志Log");
   HWND frame2 = findFrame(form, L"输入Input");
   writePlace("Frame1", frame1);
-  writePlace("Text1", FindWindowExW(frame1, nullptr, L"EDIT", nullptr));
+  writePlace("Text1", FindWindowExW(frame1, nullptr, kLogClass, nullptr));
   writePlace("Frame2", frame2);
-  writePlace("Text2", FindWindowExW(frame2, nullptr, L"EDIT", nullptr));
+  writePlace("Text2", FindWindowExW(frame2, nullptr, kInputClass, nullptr));
   return 0;
 }
 
@@ -77,11 +83,8 @@ double milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
          static_cast<double>(frequency.QuadPart);
 }
 
-int writeLog(HWND log) {
-  // GetWindowText would read another process's window caption, not the box.
-  std::wstring text(static_cast<std::size_t>(SendMessageW(log, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      SendMessageW(log, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+// Writes the text to standard output in UTF-8, line ends as they are.
+int writeUtf8(const std::wstring& text) {
   const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
                                        nullptr, 0, nullptr, nullptr);
   std::string bytes(static_cast<std::size_t>(size), '\0');
@@ -91,6 +94,31 @@ int writeLog(HWND log) {
   WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()),
             &written, nullptr);
   return written == bytes.size() ? 0 : 1;
+}
+
+int writeLog(HWND log) {
+  // GetWindowText would read another process's window caption, not the box.
+  std::wstring text(static_cast<std::size_t>(SendMessageW(log, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      SendMessageW(log, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+  return writeUtf8(text);
+}
+
+// The clipboard's Unicode text as the system holds it: Wine's X clipboard
+// turns CR LF into LF on the way out.
+int writeClipboard() {
+  if (!OpenClipboard(nullptr)) {
+    return 1;
+  }
+  std::wstring text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* locked = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = locked;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return writeUtf8(text);
 }
 
 }  // namespace
@@ -107,13 +135,26 @@ int wmain(int argc, wchar_t* argv[]) {
     return form == nullptr ? 1 : writeGeometry(form, argc, argv);
   }
   if (command == L"log" && argc == 2) {
-    HWND log = findBox(L"日志Log");
+    HWND log = findBox(L"日志Log", kLogClass);
     return log == nullptr ? 1 : writeLog(log);
   }
-  HWND input = findBox(L"输入Input");
+  if (command == L"clipboard" && argc == 2) {
+    return writeClipboard();
+  }
+  if (command == L"log-origin" && argc == 2) {
+    HWND log = findBox(L"日志Log", kLogClass);
+    POINT origin{0, 0};
+    if (log == nullptr || !ClientToScreen(log, &origin)) {
+      return 1;
+    }
+    std::printf("%ld %ld\n", origin.x, origin.y);
+    return 0;
+  }
+  HWND input = findBox(L"输入Input", kInputClass);
   if (input == nullptr || argc != 3 || (command != L"load" && command != L"say")) {
     std::fputs(
-        "usage: zor_remote.exe log | desktop-colour | geometry [w h] | load <file> | say <count>\n",
+        "usage: zor_remote.exe log | clipboard | log-origin | desktop-colour | geometry [w h] |\n"
+        "                      load <file> | say <count>\n",
         stderr);
     return 1;
   }

@@ -4,7 +4,10 @@
 # process at once; hide leaves it running without a window.
 # The log box shows the log character for character, after appends and after
 # the log was emptied. bm paints both boxes in the desktop colour and back.
-# Up, Down and Esc call back earlier lines and empty the box.
+# Up, Down and Esc call back earlier lines and empty the box. The log view
+# copies what is selected by keys or the mouse, scrolls with PageUp and
+# shows the end again on new output, and takes a long line and 200,000
+# lines at once.
 # Usage: window_test.sh path/to/zor.exe path/to/zor_remote.exe
 remote=$2
 source "$(dirname "$0")/wine_session.sh"
@@ -104,6 +107,86 @@ printf '%s\r\n' '>>>say 清空之后' '清空之后' '>>>save out2' '保存！�
   iconv -f UTF-8 -t GBK | cmp - "$prog/out2.txt" || fail "the log after clear is wrong"
 check_log_box "$prog/out2.txt"
 
+# The log view copies with the log's own CR LF ends; Wine's X clipboard gives
+# them out as LF.
+read -r x y < <("$wine" "$remote" log-origin | tr -d '\r')
+clipboard() { "$wine" "$remote" clipboard; }
+copied() { clipboard >"$work/clip.txt" && cmp -s "$1" "$work/clip.txt"; }
+x_copied() { xclip -o -selection clipboard >"$work/xclip.txt" 2>/dev/null && cmp -s "$1" "$work/xclip.txt"; }
+printf '%s\r\n' '>>>say 清空之后' '清空之后' '>>>save out2' '保存！请检查同一目录下的out2.txt' >"$work/all.txt"
+printf '%s\r\n' '>>>say 清空之后' >"$work/first.txt"
+xdotool key shift+Tab
+xdotool key ctrl+a ctrl+c
+wait_for 5 copied "$work/all.txt" || fail "Ctrl+A Ctrl+C did not copy the whole log with CR LF ends"
+tr -d '\r' <"$work/all.txt" >"$work/all-lf.txt"
+wait_for 5 x_copied "$work/all-lf.txt" || fail "the X clipboard does not hold the copied log"
+xdotool mousemove $((x + 1)) $((y + 4)) click 1 key shift+Down ctrl+c
+wait_for 5 copied "$work/first.txt" || fail "a click and Shift+Down did not select the first line"
+# The context menu's last entry selects all, its Copy (C) copies.
+xdotool mousemove $((x + 20)) $((y + 20)) click 3 sleep 0.5 key Up Return
+xdotool click 3 sleep 0.5 key c
+wait_for 5 copied "$work/all.txt" || fail "the context menu did not select all and copy"
+# A double click takes the run of signs under the mouse; clicks a second
+# apart are no double click.
+printf '>>>' >"$work/signs.txt"
+sleep 1
+xdotool mousemove $((x + 1)) $((y + 4)) click --repeat 2 1 key ctrl+c
+wait_for 5 copied "$work/signs.txt" || fail "a double click did not select >>>"
+# A drag from the first row to below the view selects to the end.
+sleep 1
+xdotool mousemove $((x + 1)) $((y + 4)) mousedown 1 mousemove $((x + 1)) $((y + 500)) sleep 0.3 \
+  mouseup 1 key ctrl+Insert
+wait_for 5 copied "$work/all.txt" || fail "a drag below the view did not select to the end"
+
+# A line of 100,000 characters and a file of 200,000 lines: the window
+# answers the next command as soon as they are loaded, and shows the end.
+{
+  printf 'long'
+  printf ' word%.0s' $(seq 1 20000)
+  printf '\r\n'
+  seq 1 200000 | sed 's/^/line /; s/$/\r/'
+} >"$prog/big.txt"
+last_line_is() { [ "$("$wine" "$remote" log | tail -n 1 | tr -d '\r')" = "$1" ]; }
+xdotool key Tab
+zor_type 'load big'
+zor_type 'say after'
+wait_for 30 last_line_is after || fail "the window did not answer after loading 200,000 lines"
+# The first row on screen, selected from its start and copied.
+top_row() {
+  local before
+  before=$(clipboard)
+  xdotool mousemove $((x + 1)) $((y + 4)) click 1 key shift+Down ctrl+c
+  wait_for 5 bash -c '[ "$("$0" "$1" clipboard)" != "$2" ]' "$wine" "$remote" "$before" || true
+  clipboard | tr -d '\r\n'
+}
+at_end=$(top_row)
+xdotool key Prior Prior Prior
+scrolled=$(top_row)
+[ "$scrolled" != "$at_end" ] || fail "PageUp did not scroll the log view"
+# The line $2 lines after the line $1 in the log view's text.
+line_after() {
+  "$wine" "$remote" log | tr -d '\r' |
+    awk -v row="$1" -v n="$2" '$0 == row { found = NR } found && NR == found + n { print; exit }'
+}
+# A notch of the wheel scrolls the system's three rows.
+xdotool click 5
+expected=$(line_after "$scrolled" 3)
+wheeled=$(top_row)
+[ "$wheeled" = "$expected" ] || fail "the wheel scrolled to '$wheeled', not '$expected'"
+# Pages down from the top reach into the long line, wrapped after blanks.
+xdotool key ctrl+Home Next Next Next
+inside=$(top_row)
+[[ "$inside" == "word word word "* ]] || fail "three pages down show '$inside', not the long line"
+xdotool key Tab
+zor_type 'say again'
+wait_for 10 last_line_is again || fail "say again did not reach the log"
+# The two lines of the new say push the first row two lines further.
+expected=$(line_after "$at_end" 2)
+again=$(top_row)
+[ "$again" = "$expected" ] ||
+  fail "a new say did not show the end again: first row '$again', not '$expected' (at end '$at_end')"
+
+xdotool key Tab
 zor_type 'stop'
 zor_wait_exit 10
 [ "$exit_status" = 0 ] || fail "stop did not end the process at once (status $exit_status)"

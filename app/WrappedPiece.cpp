@@ -1,0 +1,86 @@
+#include "app/WrappedPiece.h"
+
+#include "platform/Surrogates.h"
+
+#include <algorithm>
+
+namespace zor {
+
+WrappedPiece::WrappedPiece(std::u16string text, std::vector<int> edges, int width)
+    : text_(std::move(text)), edges_(std::move(edges)) {
+  edges_.resize(text_.size(), edges_.empty() ? 0 : edges_.back());
+  const std::size_t size = text_.size();
+  std::size_t begin = 0;
+  while (true) {
+    rowStarts_.push_back(begin);
+    const int limit = left(begin) + std::max(width, 1);
+    std::size_t fit = static_cast<std::size_t>(
+        std::upper_bound(edges_.begin() + static_cast<std::ptrdiff_t>(begin), edges_.end(), limit) -
+        edges_.begin());
+    while (fit < size && text_[fit] == u' ') {
+      ++fit;
+    }
+    if (fit >= size) {
+      return;
+    }
+    std::size_t cut = fit;
+    while (cut > begin && text_[cut - 1] != u' ') {
+      --cut;
+    }
+    if (cut == begin) {
+      cut = std::max(fit, begin + 1);
+      if (startsSurrogatePair(text_, cut - 1)) {
+        cut = cut - 1 > begin ? cut - 1 : cut + 1;
+      }
+    }
+    if (cut >= size) {
+      return;
+    }
+    begin = cut;
+  }
+}
+
+std::u16string WrappedPiece::drawnText(std::u16string_view text) {
+  std::u16string drawn(text);
+  for (char16_t& c : drawn) {
+    if (c < u' ' || c == u'\x7F') {
+      c = u' ';
+    }
+  }
+  return drawn;
+}
+
+std::size_t WrappedPiece::rowEnd(int row) const {
+  return row + 1 < rows() ? rowBegin(row + 1) : text_.size();
+}
+
+int WrappedPiece::rowOf(std::size_t offset) const {
+  return static_cast<int>(std::upper_bound(rowStarts_.begin(), rowStarts_.end(), offset) -
+                          rowStarts_.begin()) -
+         1;
+}
+
+int WrappedPiece::xOf(std::size_t offset) const {
+  offset = std::min(offset, text_.size());
+  return left(offset) - left(rowBegin(rowOf(offset)));
+}
+
+std::size_t WrappedPiece::offsetAt(int row, int x) const {
+  row = std::clamp(row, 0, rows() - 1);
+  const std::size_t begin = rowBegin(row);
+  const std::size_t end = rowEnd(row);
+  const int base = left(begin);
+  std::size_t offset = begin;
+  while (offset < end && x >= (left(offset) + edges_[offset]) / 2 - base) {
+    ++offset;
+  }
+  if (row + 1 < rows() && offset == end && offset > begin) {
+    --offset;
+  }
+  if (offset > begin && startsSurrogatePair(text_, offset - 1)) {
+    --offset;
+  }
+  return offset;
+}
+
+}  // namespace zor

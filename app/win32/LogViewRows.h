@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/LaidOutRows.h"
+#include "app/WrappedPiece.h"
+
+#include <windows.h>
+
+#include <cstddef>
+#include <memory>
+
+namespace zor {
+
+// One laid-out piece: the log's characters [begin, end) as drawn, wrapped
+// into rows of one height each.
+struct LaidOutPiece {
+  std::size_t begin = 0;
+  std::size_t end = 0;
+  WrappedPiece wrapped;
+
+  int rows() const { return wrapped.rows(); }
+  int rowOf(std::size_t offset) const { return wrapped.rowOf(offset); }
+};
+
+// Wraps the log's lines at a width in a GDI font, measuring only the pieces
+// asked for and keeping the last few of them.
+class LogViewRows final : public LaidOutRows<LaidOutPiece> {
+ public:
+  LogViewRows();
+  ~LogViewRows() override;
+  LogViewRows(const LogViewRows&) = delete;
+  LogViewRows& operator=(const LogViewRows&) = delete;
+
+  void setFormat(HFONT font, int width);
+
+  // The caret position nearest to `x` in the row.
+  std::size_t positionAt(const RowSpot& spot, int x);
+  int xOf(std::size_t position);
+
+ protected:
+  std::shared_ptr<const LaidOutPiece> layOut(std::size_t begin, std::size_t end) override;
+
+ private:
+  HDC measure_;
+  HGDIOBJ plainFont_;
+  int width_ = 1;
+};
+
+}  // namespace zor

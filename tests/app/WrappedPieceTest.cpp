@@ -1,0 +1,85 @@
+#include "app/WrappedPiece.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zor::test {
+namespace {
+
+using namespace std::literals;
+
+// Right edges of characters ten pixels wide each, wide characters twenty.
+std::vector<int> edgesOf(std::u16string_view text) {
+  std::vector<int> edges;
+  int x = 0;
+  for (char16_t c : text) {
+    x += c >= 0x2E80 && (c < 0xD800 || c >= 0xE000) ? 20 : 10;
+    edges.push_back(x);
+  }
+  return edges;
+}
+
+std::vector<std::u16string> rowsOf(const WrappedPiece& piece) {
+  std::vector<std::u16string> rows;
+  for (int row = 0; row < piece.rows(); ++row) {
+    rows.push_back(
+        piece.text().substr(piece.rowBegin(row), piece.rowEnd(row) - piece.rowBegin(row)));
+  }
+  return rows;
+}
+
+using Rows = std::vector<std::u16string>;
+
+WrappedPiece wrapped(const std::u16string& text, int width) {
+  return WrappedPiece(text, edgesOf(text), width);
+}
+
+// Rows break after a blank where one fits, else anywhere but inside a pair;
+// blanks at a row's end hang past the width.
+TEST(WrappedPieceTest, RowsBreakAfterBlanksElseAnywhereButInsideAPair) {
+  EXPECT_EQ(rowsOf(wrapped(u"", 50)), Rows{u""});
+  EXPECT_EQ(rowsOf(wrapped(u"abcde", 50)), Rows{u"abcde"});
+  EXPECT_EQ(rowsOf(wrapped(u"ab cd efgh", 50)), (Rows{u"ab cd ", u"efgh"}));
+  EXPECT_EQ(rowsOf(wrapped(u"ab cdefgh", 50)), (Rows{u"ab ", u"cdefg", u"h"}));
+  EXPECT_EQ(rowsOf(wrapped(u"abcd    efgh", 50)), (Rows{u"abcd    ", u"efgh"}));
+  EXPECT_EQ(rowsOf(wrapped(u"abcdefghijkl", 50)), (Rows{u"abcde", u"fghij", u"kl"}));
+  EXPECT_EQ(rowsOf(wrapped(u"你好世界", 50)), (Rows{u"你好", u"世界"}));
+  // A pair would straddle the edge: it goes to the next row whole.
+  EXPECT_EQ(rowsOf(wrapped(u"abcd\xD83D\xDE00xy", 50)), (Rows{u"abcd", u"\xD83D\xDE00xy"}));
+  // Narrower than one character: one character, or one pair, a row.
+  EXPECT_EQ(rowsOf(wrapped(u"a\xD83D\xDE00", 5)), (Rows{u"a", u"\xD83D\xDE00"}));
+  EXPECT_EQ(rowsOf(wrapped(u"你好", 0)), (Rows{u"你", u"好"}));
+}
+
+// Caret places: a row's end is the next row's start; a click past the end
+// of a wrapped row lands on its last place; a click never splits a pair.
+TEST(WrappedPieceTest, CaretPlacesAndClicksMapBothWays) {
+  const WrappedPiece piece = wrapped(u"ab cd\xD83D\xDE00", 50);  // "ab cd", pair
+  ASSERT_EQ(piece.rows(), 2);
+  EXPECT_EQ(rowsOf(piece), (Rows{u"ab ", u"cd\xD83D\xDE00"}));
+  EXPECT_EQ(piece.rowOf(0), 0);
+  EXPECT_EQ(piece.rowOf(2), 0);
+  EXPECT_EQ(piece.rowOf(3), 1);
+  EXPECT_EQ(piece.rowOf(7), 1);
+  EXPECT_EQ(piece.xOf(2), 20);
+  EXPECT_EQ(piece.xOf(3), 0);
+  EXPECT_EQ(piece.xOf(5), 20);
+  EXPECT_EQ(piece.xOf(7), 40);
+  EXPECT_EQ(piece.left(4), 40);
+
+  EXPECT_EQ(piece.offsetAt(0, -10), 0u);
+  EXPECT_EQ(piece.offsetAt(0, 4), 0u);
+  EXPECT_EQ(piece.offsetAt(0, 5), 1u);
+  EXPECT_EQ(piece.offsetAt(0, 1000), 2u);  // before the blank that ends the row
+  EXPECT_EQ(piece.offsetAt(1, 24), 5u);    // left of the pair's middle
+  EXPECT_EQ(piece.offsetAt(1, 31), 5u);    // inside the pair: before it
+  EXPECT_EQ(piece.offsetAt(1, 1000), 7u);  // the last row's end
+  EXPECT_EQ(piece.offsetAt(9, 0), 3u);     // rows past the last are the last
+
+  EXPECT_EQ(WrappedPiece::drawnText(u"a\tb\0c\x7F\x1B字"sv), u"a b c  字");
+}
+
+}  // namespace
+}  // namespace zor::test
