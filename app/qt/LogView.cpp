@@ -1,5 +1,7 @@
 #include "app/qt/LogView.h"
 
+#include "app/LogViewMenu.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -21,13 +23,6 @@ constexpr int kMargin = 4;
 constexpr qreal kFarRight = 1e6;
 // How often a drag past the view's edge scrolls a row.
 constexpr int kDragScrollMs = 50;
-
-// A menu entry as the system's text fields label it, with its key shown
-// but not bound.
-QString menuLabel(const char* text, QKeySequence::StandardKey key) {
-  return QCoreApplication::translate("QWidgetTextControl", text) + QLatin1Char('\t') +
-         QKeySequence(key).toString(QKeySequence::NativeText);
-}
 
 }  // namespace
 
@@ -322,12 +317,10 @@ void LogView::wheelEvent(QWheelEvent* event) {
 void LogView::contextMenuEvent(QContextMenuEvent* event) {
   auto* menu = new QMenu(this);
   menu->setAttribute(Qt::WA_DeleteOnClose);
-  QAction* copyAction =
-      menu->addAction(menuLabel("&Copy", QKeySequence::Copy), this, &LogView::copy);
+  QAction* copyAction = menu->addAction(QString::fromUtf16(kCopyEntry), this, &LogView::copy);
   copyAction->setEnabled(selectionStart() < selectionEnd());
   menu->addSeparator();
-  QAction* all =
-      menu->addAction(menuLabel("Select All", QKeySequence::SelectAll), this, &LogView::selectAll);
+  QAction* all = menu->addAction(QString::fromUtf16(kSelectAllEntry), this, &LogView::selectAll);
   all->setEnabled(log_ != nullptr && !log_->text().empty());
   menu->popup(event->globalPos());
 }

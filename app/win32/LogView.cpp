@@ -1,5 +1,7 @@
 #include "app/win32/LogView.h"
 
+#include "app/LogViewMenu.h"
+
 #include "app/win32/WindowObject.h"
 
 #include <algorithm>
@@ -429,10 +431,11 @@ void LogView::contextMenu(LPARAM where) {
   const auto state = [](bool enabled) {
     return static_cast<UINT>(enabled ? MF_ENABLED : MF_GRAYED);
   };
-  AppendMenuW(menu, MF_STRING | state(!selection_.empty()), kCopyCommand, L"&Copy\tCtrl+C");
+  AppendMenuW(menu, MF_STRING | state(!selection_.empty()), kCopyCommand,
+              reinterpret_cast<const wchar_t*>(kCopyEntry));
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
   AppendMenuW(menu, MF_STRING | state(log != nullptr && !log->text().empty()), kSelectAllCommand,
-              L"Select All\tCtrl+A");
+              reinterpret_cast<const wchar_t*>(kSelectAllEntry));
   const UINT_PTR chosen = static_cast<UINT_PTR>(
       TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr));
   DestroyMenu(menu);

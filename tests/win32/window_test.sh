@@ -122,7 +122,7 @@ tr -d '\r' <"$work/all.txt" >"$work/all-lf.txt"
 wait_for 5 x_copied "$work/all-lf.txt" || fail "the X clipboard does not hold the copied log"
 xdotool mousemove $((x + 1)) $((y + 4)) click 1 key shift+Down ctrl+c
 wait_for 5 copied "$work/first.txt" || fail "a click and Shift+Down did not select the first line"
-# The context menu's last entry selects all, its Copy (C) copies.
+# The context menu's last entry selects all, its 复制(&C) copies.
 xdotool mousemove $((x + 20)) $((y + 20)) click 3 sleep 0.5 key Up Return
 xdotool click 3 sleep 0.5 key c
 wait_for 5 copied "$work/all.txt" || fail "the context menu did not select all and copy"
