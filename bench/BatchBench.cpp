@@ -1,4 +1,4 @@
-#include "app/BatchRun.h"
+#include "app/batch/BatchRun.h"
 #include "bench/BenchSupport.h"
 
 #include <benchmark/benchmark.h>

@@ -28,9 +28,11 @@ if(ZOR_ENABLE_SANITIZERS)
 endif()
 
 if(WIN32)
-  # The system's wide (W) functions throughout, and no min and max macros
-  # from windows.h in the way of std::min and std::max.
-  target_compile_definitions(zor_options INTERFACE UNICODE _UNICODE NOMINMAX)
+  # The system's wide (W) functions throughout, no min and max macros from
+  # windows.h in the way of std::min and std::max, the lean windows.h, and
+  # Windows 7 as the oldest system the program runs on.
+  target_compile_definitions(zor_options INTERFACE UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN
+                                                   _WIN32_WINNT=0x0601 WINVER=0x0601)
 endif()
 
 if(ZOR_BUILD_FUZZERS)

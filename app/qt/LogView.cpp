@@ -1,6 +1,6 @@
 #include "app/qt/LogView.h"
 
-#include "app/LogViewMenu.h"
+#include "app/logview/LogViewMenu.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LogSelection.h"
+#include "app/logview/LogSelection.h"
 #include "app/qt/LogViewRows.h"
 #include "interpreter/Log.h"
 

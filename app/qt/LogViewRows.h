@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LaidOutRows.h"
+#include "app/logview/LaidOutRows.h"
 
 #include <QFont>
 #include <QTextLayout>

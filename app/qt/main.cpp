@@ -1,15 +1,11 @@
-#include "app/Arguments.h"
-#include "app/BatchMode.h"
+#include "app/batch/Arguments.h"
+#include "app/batch/BatchMode.h"
 #include "app/Form.h"
 #include "app/qt/Form1.h"
 #include "app/qt/QtMediaDevice.h"
 #include "platform/Clock.h"
 #include "platform/CodePage.h"
 #include "platform/FilesDirectory.h"
-
-#ifdef _WIN32
-#include "platform/MciMediaDevice.h"
-#endif
 
 #include <QApplication>
 #include <QMessageBox>
@@ -48,12 +44,8 @@ int main(int argc, char* argv[]) {
 
   const zor::SystemClock clock;
   const auto codePage = zor::systemCodePage();
-#ifdef _WIN32
-  zor::MciMediaDevice media(*codePage);
-#else
   // Created with the window and released after its unload step.
   zor::QtMediaDevice media;
-#endif
   zor::Form1 form(zor::Services{clock, media, *codePage, std::move(directory)});
   QObject::connect(&form, &zor::Form1::stopRequested, [] { std::_Exit(0); });
   form.show();

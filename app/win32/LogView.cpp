@@ -1,6 +1,6 @@
 #include "app/win32/LogView.h"
 
-#include "app/LogViewMenu.h"
+#include "app/logview/LogViewMenu.h"
 
 #include "app/win32/WindowObject.h"
 

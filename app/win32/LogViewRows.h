@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/LaidOutRows.h"
-#include "app/WrappedPiece.h"
+#include "app/logview/LaidOutRows.h"
+#include "app/logview/WrappedPiece.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
-#include "app/Arguments.h"
-#include "app/BatchMode.h"
+#include "app/batch/Arguments.h"
+#include "app/batch/BatchMode.h"
 #include "app/Form.h"
 #include "app/win32/Form1.h"
 #include "app/win32/WideText.h"

@@ -1,4 +1,4 @@
-#include "app/BatchRun.h"
+#include "app/batch/BatchRun.h"
 #include "app/qt/Form1.h"
 #include "platform/CodePage.h"
 #include "tests/support/ByteStreamFakes.h"

@@ -1,7 +1,7 @@
-#include "app/BatchMode.h"
+#include "app/batch/BatchMode.h"
 
-#include "app/BatchRun.h"
-#include "app/ExitStatus.h"
+#include "app/batch/BatchRun.h"
+#include "app/batch/ExitStatus.h"
 #include "app/Form.h"
 #include "platform/Clock.h"
 #include "platform/CodePage.h"

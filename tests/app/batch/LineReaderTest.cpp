@@ -1,4 +1,4 @@
-#include "app/LineReader.h"
+#include "app/batch/LineReader.h"
 
 #include "tests/support/ByteStreamFakes.h"
 

@@ -1,4 +1,4 @@
-#include "app/LogRows.h"
+#include "app/logview/LogRows.h"
 
 #include "platform/Surrogates.h"
 

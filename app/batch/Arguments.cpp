@@ -1,6 +1,6 @@
-#include "app/Arguments.h"
+#include "app/batch/Arguments.h"
 
-#include "app/ExitStatus.h"
+#include "app/batch/ExitStatus.h"
 #include "platform/StandardStreams.h"
 
 #include <vector>

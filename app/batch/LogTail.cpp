@@ -1,4 +1,4 @@
-#include "app/LogTail.h"
+#include "app/batch/LogTail.h"
 
 #include "platform/Utf8.h"
 

@@ -1,6 +1,6 @@
-#include "app/BatchRun.h"
+#include "app/batch/BatchRun.h"
 
-#include "app/ExitStatus.h"
+#include "app/batch/ExitStatus.h"
 #include "platform/Utf8.h"
 #include "tests/support/ByteStreamFakes.h"
 #include "tests/support/ConsoleHarness.h"

@@ -1,4 +1,4 @@
-#include "app/WrappedPiece.h"
+#include "app/logview/WrappedPiece.h"
 
 #include <gtest/gtest.h>
 

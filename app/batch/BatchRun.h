@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PlayedMusic.h"
+#include "app/batch/PlayedMusic.h"
 #include "interpreter/Console.h"
 #include "platform/ByteStreams.h"
 

@@ -1,4 +1,4 @@
-#include "app/PlayedMusic.h"
+#include "app/batch/PlayedMusic.h"
 
 #include <algorithm>
 #include <chrono>

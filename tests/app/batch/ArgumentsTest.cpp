@@ -1,4 +1,4 @@
-#include "app/Arguments.h"
+#include "app/batch/Arguments.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LogRows.h"
+#include "app/logview/LogRows.h"
 
 #include <cstddef>
 #include <memory>

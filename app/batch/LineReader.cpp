@@ -1,4 +1,4 @@
-#include "app/LineReader.h"
+#include "app/batch/LineReader.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "app/LogSelection.h"
+#include "app/logview/LogSelection.h"
 
 #include "platform/Surrogates.h"
 
