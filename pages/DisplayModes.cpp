@@ -4,10 +4,12 @@
 
 namespace zor {
 
+bool blackmodeOn(const WindowState& window) { return window.text1.background != kWhite; }
+
 void blackmode(Console& console) {
   BoxColours& text1 = console.window.text1;
   BoxColours& text2 = console.window.text2;
-  if (text1.background == kWhite) {
+  if (!blackmodeOn(console.window)) {
     text1.background = kDesktopColour;
     text2.background = kDesktopColour;
     text1.text = kWhite;

@@ -6,10 +6,13 @@
 #include "app/Layout.h"
 #include "app/Twips.h"
 #include "app/win32/Dpi.h"
+#include "app/win32/Fonts.h"
 #include "app/win32/Frame.h"
+#include "app/win32/TitleBar.h"
 #include "app/win32/WideText.h"
 #include "app/win32/WindowObject.h"
 #include "interpreter/KeyPress.h"
+#include "pages/DisplayModes.h"
 
 #include <cstdlib>
 
@@ -119,6 +122,10 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       InvalidateRect(text1_->handle(), nullptr, TRUE);
       InvalidateRect(text2_->handle(), nullptr, TRUE);
       break;
+    case WM_SETTINGCHANGE:
+      // The message font may have changed.
+      useMessageFont();
+      break;
     case WM_DPICHANGED: {
       const auto* suggested = reinterpret_cast<const RECT*>(lParam);
       useMessageFont();
@@ -179,6 +186,7 @@ void Form1::render() {
   }
   if (painted1_ != console_.window.text1) {
     painted1_ = console_.window.text1;
+    useDarkTitleBar(form_, blackmodeOn(console_.window));
     InvalidateRect(text1_->handle(), nullptr, TRUE);
   }
   if (painted2_ != console_.window.text2) {
@@ -226,11 +234,10 @@ void Form1::formResize() {
   place(text2_->handle(), layout.text2, dpi);
 }
 
-// The system's message font, which renders Chinese, at the window's DPI.
+// The system's message font, or one that has the program's Chinese, at the
+// window's DPI.
 void Form1::useMessageFont() {
-  const UINT dpi = windowDpi(form_);
-  const NONCLIENTMETRICSW metrics = nonClientMetrics(dpi);
-  HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
+  HFONT font = createControlFont(windowDpi(form_));
   for (HWND control : {frame1_, text1_->handle(), frame2_, text2_->handle()}) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }

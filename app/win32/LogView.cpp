@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
-#include <vector>
 
 namespace zor {
 
@@ -502,11 +501,9 @@ void LogView::paint() {
 // drawn again over it in the highlight colours.
 void LogView::drawPiece(HDC dc, const LaidOutPiece& piece, int y, int height) {
   const WrappedPiece& wrapped = piece.wrapped;
-  const auto* text = reinterpret_cast<const wchar_t*>(wrapped.text().data());
   const int rowHeight = rows_.rowHeight();
   const std::size_t start = std::clamp(selection_.start(), piece.begin, piece.end) - piece.begin;
   const std::size_t end = std::clamp(selection_.end(), piece.begin, piece.end) - piece.begin;
-  std::vector<int> advances;
   for (int row = 0; row < wrapped.rows(); ++row, y += rowHeight) {
     if (y + rowHeight <= 0 || y >= height) {
       continue;
@@ -514,22 +511,15 @@ void LogView::drawPiece(HDC dc, const LaidOutPiece& piece, int y, int height) {
     const std::size_t begin = wrapped.rowBegin(row);
     const std::size_t rowEnd = wrapped.rowEnd(row);
     const int base = wrapped.left(begin);
-    advances.clear();
-    for (std::size_t i = begin; i < rowEnd; ++i) {
-      advances.push_back(wrapped.left(i + 1) - wrapped.left(i));
-    }
-    ExtTextOutW(dc, kMargin, y, 0, nullptr, text + begin, static_cast<UINT>(rowEnd - begin),
-                advances.data());
+    drawText(dc, piece, kMargin, y, begin, rowEnd);
     const std::size_t from = std::max(start, begin);
     const std::size_t to = std::min(end, rowEnd);
     if (from < to) {
       const int left = kMargin + wrapped.left(from) - base;
-      const RECT marked{left, y, kMargin + wrapped.left(to) - base, y + rowHeight};
+      fill(dc, RECT{left, y, kMargin + wrapped.left(to) - base, y + rowHeight},
+           GetSysColor(COLOR_HIGHLIGHT));
       const COLORREF colour = SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
-      const COLORREF back = SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHT));
-      ExtTextOutW(dc, left, y, ETO_OPAQUE, &marked, text + from, static_cast<UINT>(to - from),
-                  advances.data() + (from - begin));
-      SetBkColor(dc, back);
+      drawText(dc, piece, left, y, from, to);
       SetTextColor(dc, colour);
     }
   }

@@ -2,11 +2,13 @@
 
 #include "app/logview/LaidOutRows.h"
 #include "app/logview/WrappedPiece.h"
+#include "app/win32/FontFallback.h"
 
 #include <windows.h>
 
 #include <cstddef>
 #include <memory>
+#include <vector>
 
 namespace zor {
 
@@ -16,10 +18,15 @@ struct LaidOutPiece {
   std::size_t begin = 0;
   std::size_t end = 0;
   WrappedPiece wrapped;
+  std::vector<FontRun> fonts;  // of wrapped.text()
 
   int rows() const { return wrapped.rows(); }
   int rowOf(std::size_t offset) const { return wrapped.rowOf(offset); }
 };
+
+// Draws the piece's characters [from, to) from `x` on, each where it was
+// measured, in the font it was measured in; the background is left as it is.
+void drawText(HDC dc, const LaidOutPiece& piece, int x, int y, std::size_t from, std::size_t to);
 
 // Wraps the log's lines at a width in a GDI font, measuring only the pieces
 // asked for and keeping the last few of them.
@@ -42,6 +49,8 @@ class LogViewRows final : public LaidOutRows<LaidOutPiece> {
  private:
   HDC measure_;
   HGDIOBJ plainFont_;
+  HGDIOBJ font_;
+  FontFallback fallback_;
   int width_ = 1;
 };
 

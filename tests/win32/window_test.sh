@@ -7,7 +7,7 @@
 # Up, Down and Esc call back earlier lines and empty the box. The log view
 # copies what is selected by keys or the mouse, scrolls with PageUp and
 # shows the end again on new output, and takes a long line and 200,000
-# lines at once.
+# lines at once. Chinese is drawn in real glyphs.
 # Usage: window_test.sh path/to/zor.exe path/to/zor_remote.exe
 remote=$2
 source "$(dirname "$0")/wine_session.sh"
@@ -186,7 +186,35 @@ again=$(top_row)
 [ "$again" = "$expected" ] ||
   fail "a new say did not show the end again: first row '$again', not '$expected' (at end '$at_end')"
 
+
+# Chinese shows in real glyphs: the same four characters in another order
+# are another picture, where boxes would look the same in any order. The
+# pictures are the rows of the window that the log view covers.
 xdotool key Tab
+read -r _ log_height < <("$wine" "$remote" geometry | tr -d '\r' | awk '$1 == "Text1" { print $4, $5 }')
+log_top=$((y - $(xdotool getwindowgeometry --shell "$window" | sed -n 's/^Y=//p')))
+log_picture() {
+  xwd -id "$window" -silent >"$work/window.xwd"
+  local header
+  read -ra header < <(od -A n -t u4 --endian=big -N 80 "$work/window.xwd" | tr '\n' ' ')
+  tail -c +$((header[0] + header[19] * 12 + log_top * header[12] + 1)) "$work/window.xwd" |
+    head -c $((log_height * header[12])) >"$work/$1"
+}
+# The picture $1 once it stays the same, and once it is drawn: unlike the
+# empty log's.
+still_picture() { log_picture "$1.before" && sleep 0.2 && log_picture "$1" && cmp -s "$work/$1.before" "$work/$1"; }
+drawn_picture() { still_picture "$1" && ! cmp -s "$work/$1" "$work/empty"; }
+zor_type 'clear'
+wait_for 10 last_line_is '' || fail "clear did not empty the log"
+wait_for 10 still_picture empty || fail "the empty log view does not stay the same"
+for order in 你好世界 界世好你; do
+  zor_type 'clear'
+  zor_paste "say $order"
+  wait_for 10 last_line_is "$order" || fail "say $order did not reach the log"
+  wait_for 10 drawn_picture "$order" || fail "the log view did not draw $order"
+done
+! cmp -s "$work/你好世界" "$work/界世好你" || fail "你好世界 and 界世好你 look the same: boxes, not glyphs"
+
 zor_type 'stop'
 zor_wait_exit 10
 [ "$exit_status" = 0 ] || fail "stop did not end the process at once (status $exit_status)"
