@@ -2,6 +2,7 @@
 
 #include "app/logview/LogViewMenu.h"
 
+#include "app/win32/WideText.h"
 #include "app/win32/WindowObject.h"
 
 #include <algorithm>
@@ -75,6 +76,23 @@ void LogView::mirror(const Log& log) {
     top_ = RowSpot{std::min(top_.line, log.lineCount() - 1), 0, 0};
   }
   showCaret();
+  readers_.changed(change == LogSelection::Change::Replaced);
+}
+
+std::u16string LogView::name() const { return windowText(GetParent(window_)); }
+
+const std::u16string& LogView::logText() const {
+  static const std::u16string empty;
+  return selection_.log() == nullptr ? empty : selection_.log()->text();
+}
+
+std::u16string LogView::textOnScreen() {
+  if (selection_.log() == nullptr) {
+    return {};
+  }
+  const std::size_t begin = rows_.positionAt(top_, 0);
+  const std::size_t end = rows_.positionAt(rows_.moved(top_, rowsOnScreen() - 1), kFarRight);
+  return logText().substr(begin, end - begin);
 }
 
 LRESULT LogView::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -106,6 +124,11 @@ LRESULT LogView::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return static_cast<LRESULT>(textInto(reinterpret_cast<wchar_t*>(lParam), wParam));
     case WM_SETTEXT:
       return FALSE;
+    case WM_GETOBJECT:
+      if (const LRESULT object = readers_.answer(wParam, lParam)) {
+        return object;
+      }
+      break;
     case WM_VSCROLL:
       scrollBarMoved(LOWORD(wParam));
       return 0;

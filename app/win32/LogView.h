@@ -2,11 +2,13 @@
 
 #include "app/logview/LogSelection.h"
 #include "app/win32/LogViewRows.h"
+#include "app/win32/ScreenReaders.h"
 #include "interpreter/Log.h"
 
 #include <windows.h>
 
 #include <cstddef>
+#include <string>
 
 namespace zor {
 
@@ -26,6 +28,12 @@ class LogView {
 
   HWND handle() const { return window_; }
   void mirror(const Log& log);
+
+  // For screen readers: the frame's caption, the log's text, and the part
+  // of it on screen, from the first row's start to the last row's end.
+  std::u16string name() const;
+  const std::u16string& logText() const;
+  std::u16string textOnScreen();
 
  private:
   static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -57,6 +65,7 @@ class LogView {
   bool dragging_ = false;
   POINT dragPoint_{};
   long wheelTurn_ = 0;  // wheel turn not yet scrolled, times rows a notch
+  ScreenReaders readers_{*this};
 };
 
 }  // namespace zor

@@ -12,7 +12,11 @@
 //                                           screen, x y in pixels
 //        zor_remote.exe load <file>         clears the log and loads <file>.txt, timed
 //        zor_remote.exe say <count>         enters <count> "say" lines, timed
+//        zor_remote.exe readers             writes what screen readers get of the log view
+//                                           through MSAA and UI Automation, UTF-8
 #include <windows.h>
+
+#include <oleacc.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -121,6 +125,81 @@ int writeClipboard() {
   return writeUtf8(text);
 }
 
+std::wstring utf16Of(BSTR text) {
+  return text == nullptr ? L"" : std::wstring(text, SysStringLen(text));
+}
+
+// The log view's MSAA object, as a screen reader in another process gets
+// it: role, whether it is read-only and focusable, name and value.
+std::wstring msaaView(HWND log) {
+  IAccessible* object = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(log, static_cast<DWORD>(OBJID_CLIENT),
+                                        __uuidof(IAccessible),
+                                        reinterpret_cast<void**>(&object)))) {
+    return L"msaa none\n";
+  }
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  VARIANT role{};
+  VARIANT state{};
+  BSTR name = nullptr;
+  BSTR value = nullptr;
+  object->get_accRole(self, &role);
+  object->get_accState(self, &state);
+  object->get_accName(self, &name);
+  object->get_accValue(self, &value);
+  object->Release();
+  const long flags = state.vt == VT_I4 ? state.lVal : 0;
+  std::wstring text = L"msaa role=" + std::to_wstring(role.vt == VT_I4 ? role.lVal : -1) +
+                      L" readonly=" + std::to_wstring((flags & STATE_SYSTEM_READONLY) != 0) +
+                      L" focusable=" + std::to_wstring((flags & STATE_SYSTEM_FOCUSABLE) != 0) +
+                      L" name=" + utf16Of(name) + L"\nvalue:\n" + utf16Of(value) + L"\n";
+  SysFreeString(name);
+  SysFreeString(value);
+  return text;
+}
+
+// The log view's UI Automation element, as a client in another process gets
+// it: control type, whether it is focusable, name.
+std::wstring uiaView(HWND log) {
+  using NodeFromHandle = HRESULT(WINAPI*)(HWND, void**);
+  using GetPropertyValue = HRESULT(WINAPI*)(void*, int, VARIANT*);
+  using NodeRelease = BOOL(WINAPI*)(void*);
+  HMODULE core = LoadLibraryW(L"uiautomationcore.dll");
+  const auto function = [core](const char* name) {
+    return reinterpret_cast<void (*)()>(core == nullptr ? nullptr : GetProcAddress(core, name));
+  };
+  const auto fromHandle = reinterpret_cast<NodeFromHandle>(function("UiaNodeFromHandle"));
+  const auto property = reinterpret_cast<GetPropertyValue>(function("UiaGetPropertyValue"));
+  const auto release = reinterpret_cast<NodeRelease>(function("UiaNodeRelease"));
+  void* node = nullptr;
+  if (fromHandle == nullptr || property == nullptr || release == nullptr ||
+      FAILED(fromHandle(log, &node))) {
+    return L"uia none\n";
+  }
+  VARIANT type{};
+  VARIANT focusable{};
+  VARIANT name{};
+  property(node, 30003, &type);       // UIA_ControlTypePropertyId
+  property(node, 30009, &focusable);  // UIA_IsKeyboardFocusablePropertyId
+  property(node, 30005, &name);       // UIA_NamePropertyId
+  release(node);
+  std::wstring text =
+      L"uia type=" + std::to_wstring(type.vt == VT_I4 ? type.lVal : -1) + L" focusable=" +
+      std::to_wstring(focusable.vt == VT_BOOL && focusable.boolVal != VARIANT_FALSE) + L" name=" +
+      (name.vt == VT_BSTR ? utf16Of(name.bstrVal) : L"") + L"\n";
+  VariantClear(&name);
+  return text;
+}
+
+int writeReaders(HWND log) {
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  const std::wstring text = msaaView(log) + uiaView(log);
+  CoUninitialize();
+  return writeUtf8(text);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
@@ -138,6 +217,10 @@ int wmain(int argc, wchar_t* argv[]) {
     HWND log = findBox(L"日志Log", kLogClass);
     return log == nullptr ? 1 : writeLog(log);
   }
+  if (command == L"readers" && argc == 2) {
+    HWND log = findBox(L"日志Log", kLogClass);
+    return log == nullptr ? 1 : writeReaders(log);
+  }
   if (command == L"clipboard" && argc == 2) {
     return writeClipboard();
   }
@@ -154,6 +237,7 @@ int wmain(int argc, wchar_t* argv[]) {
   if (input == nullptr || argc != 3 || (command != L"load" && command != L"say")) {
     std::fputs(
         "usage: zor_remote.exe log | clipboard | log-origin | desktop-colour | geometry [w h] |\n"
+        "                      readers |\n"
         "                      load <file> | say <count>\n",
         stderr);
     return 1;

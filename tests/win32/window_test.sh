@@ -7,7 +7,8 @@
 # Up, Down and Esc call back earlier lines and empty the box. The log view
 # copies what is selected by keys or the mouse, scrolls with PageUp and
 # shows the end again on new output, and takes a long line and 200,000
-# lines at once. Chinese is drawn in real glyphs.
+# lines at once. Chinese is drawn in real glyphs. Screen readers read the log
+# view through MSAA and UI Automation, the text on screen only.
 # Usage: window_test.sh path/to/zor.exe path/to/zor_remote.exe
 remote=$2
 source "$(dirname "$0")/wine_session.sh"
@@ -106,6 +107,14 @@ wait_for 20 test -f "$prog/out2.txt" || fail "save wrote no out2.txt"
 printf '%s\r\n' '>>>say 清空之后' '清空之后' '>>>save out2' '保存！请检查同一目录下的out2.txt' '' |
   iconv -f UTF-8 -t GBK | cmp - "$prog/out2.txt" || fail "the log after clear is wrong"
 check_log_box "$prog/out2.txt"
+# Screen readers in another process find the log view by its frame's name,
+# read-only text whose value is the text on screen, here the whole log.
+"$wine" "$remote" readers >"$work/readers.txt" || fail "could not read the log view as a screen reader"
+{
+  printf 'msaa role=42 readonly=1 focusable=1 name=日志Log\nvalue:\n'
+  cat "$work/box.txt"
+  printf '\nuia type=50030 focusable=1 name=日志Log\n'
+} | cmp - "$work/readers.txt" || fail "screen readers get $(cat "$work/readers.txt")"
 
 # The log view copies with the log's own CR LF ends; Wine's X clipboard gives
 # them out as LF.
@@ -151,6 +160,11 @@ xdotool key Tab
 zor_type 'load big'
 zor_type 'say after'
 wait_for 30 last_line_is after || fail "the window did not answer after loading 200,000 lines"
+# A screen reader gets the rows on screen, not the 200,000 lines.
+"$wine" "$remote" readers >"$work/readers.txt"
+value=$(sed -n '/^value:$/,/^uia /p' "$work/readers.txt" | sed '1d;$d' | tr -d '\r')
+[ "$(printf '%s\n' "$value" | tail -n 1)" = after ] && [ "${#value}" -lt 2000 ] ||
+  fail "the screen reader's value is not the rows on screen: ${#value} characters"
 # The first row on screen, selected from its start and copied.
 top_row() {
   local before

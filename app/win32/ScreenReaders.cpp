@@ -1,0 +1,81 @@
+#include "app/win32/ScreenReaders.h"
+
+#include "app/win32/LogView.h"
+#include "app/win32/LogViewAccessible.h"
+#include "app/win32/UiaCore.h"
+#include "app/win32/UiaProvider.h"
+
+#include <algorithm>
+#include <string>
+
+namespace zor {
+
+namespace {
+
+constexpr int kTextChangedEvent = 20015;  // UIA_Text_TextChangedEventId
+constexpr int kItemAdded = 0;             // NotificationKind_ItemAdded
+constexpr int kProcessAll = 2;            // NotificationProcessing_All
+// New output is announced up to this many characters, its last ones.
+constexpr std::size_t kAnnouncedAtMost = 32 * 1024;
+
+}  // namespace
+
+ScreenReaders::~ScreenReaders() {
+  if (msaa_ != nullptr) {
+    msaa_->disconnect();
+    msaa_->Release();
+  }
+  if (uia_ != nullptr) {
+    uia_->disconnect();
+    uia_->Release();
+  }
+}
+
+// The object id comes as a 32-bit number, widened either way.
+LRESULT ScreenReaders::answer(WPARAM flags, LPARAM lParam) {
+  const LONG objectId = static_cast<LONG>(lParam);
+  if (objectId == OBJID_CLIENT) {
+    if (msaa_ == nullptr) {
+      msaa_ = new LogViewAccessible(view_);
+    }
+    return LresultFromObject(__uuidof(IAccessible), flags, msaa_);
+  }
+  if (objectId == kUiaRootObjectId) {
+    const auto give = uiaFunction<UiaReturnRawElementProviderFn>("UiaReturnRawElementProvider");
+    if (give == nullptr) {
+      return 0;
+    }
+    if (uia_ == nullptr) {
+      uia_ = new UiaProvider(view_);
+    }
+    return give(view_.handle(), flags, lParam, uia_);
+  }
+  return 0;
+}
+
+void ScreenReaders::changed(bool replaced) {
+  const std::u16string& text = view_.logText();
+  const std::size_t added = replaced ? text.size() : known_;
+  known_ = text.size();
+  NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, view_.handle(), OBJID_CLIENT, CHILDID_SELF);
+  const auto listening = uiaFunction<UiaClientsAreListeningFn>("UiaClientsAreListening");
+  if (uia_ == nullptr || listening == nullptr || !listening()) {
+    return;
+  }
+  if (const auto raise = uiaFunction<UiaRaiseAutomationEventFn>("UiaRaiseAutomationEvent")) {
+    raise(uia_, kTextChangedEvent);
+  }
+  const auto notify = uiaFunction<UiaRaiseNotificationEventFn>("UiaRaiseNotificationEvent");
+  if (notify == nullptr || added >= text.size()) {
+    return;
+  }
+  const std::size_t from = std::max(added, text.size() - std::min(text.size(), kAnnouncedAtMost));
+  BSTR said = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data() + from),
+                                static_cast<UINT>(text.size() - from));
+  BSTR activity = SysAllocString(L"ZorLogOutput");
+  notify(uia_, kItemAdded, kProcessAll, said, activity);
+  SysFreeString(activity);
+  SysFreeString(said);
+}
+
+}  // namespace zor
