@@ -84,11 +84,13 @@ zor_type() {
   xdotool key Return
 }
 
-# Puts a line on the clipboard, pastes it into the input box, presses Enter.
+# Puts a line on the clipboard, pastes it into the input box once the X
+# clipboard gives it out, presses Enter.
+x_clipboard_holds() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
 zor_paste() {
   printf '%s' "$1" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
   helpers+=($!)
-  sleep 0.2
+  wait_for 10 x_clipboard_holds "$1" || fail "xclip did not take the clipboard"
   xdotool key ctrl+v
   xdotool key Return
 }
