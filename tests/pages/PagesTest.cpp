@@ -5,6 +5,8 @@
 #include "platform/Utf8.h"
 #include "tests/support/Transcript.h"
 
+#include <set>
+
 namespace zor::test {
 namespace {
 
@@ -38,6 +40,42 @@ TEST_F(PagesTest, FrameLinesAreThirtySixCharacters) {
     EXPECT_EQ(firstEnd, 36u);
     EXPECT_EQ(text.size() - 2 - lastStart, 36u);
   }
+}
+
+// The help page names, on each line between its frames, the keywords of a
+// command ("help/?", "title <str>", "AI on") before " -". Together they are
+// the command table's keywords, save those of the game page, which the help
+// page keeps to itself.
+TEST_F(PagesTest, HelpNamesEveryKeywordOfTheCommandTableButTheGamePages) {
+  console.vars.tof = u"0";
+  enter(u"clear");
+  help(console);
+  std::set<std::u16string> named;
+  const std::u16string text = console.log.text();
+  std::size_t start = text.find(u"\r\n") + 2;
+  for (std::size_t end = text.find(u"\r\n", start); end + 2 < text.size();
+       start = end + 2, end = text.find(u"\r\n", start)) {
+    std::u16string names = text.substr(start, text.find(u" -", start) - start);
+    if (names.ends_with(u" <str>")) {
+      names.resize(names.size() - 6);
+    }
+    for (std::size_t from = 0, slash = 0; slash != std::u16string::npos; from = slash + 1) {
+      slash = names.find(u'/', from);
+      named.insert(names.substr(from, slash - from));
+    }
+  }
+  std::set<std::u16string> keywords;
+  for (const CommandRow& row : consoleCommands().table) {
+    for (const std::u16string_view keyword : row.keywords) {
+      if (!keyword.empty()) {
+        keywords.emplace(keyword);
+      }
+    }
+  }
+  for (const std::u16string_view game : {u"minecraft", u"MC", u"mc", u"Mc"}) {
+    EXPECT_EQ(keywords.erase(std::u16string(game)), 1u);
+  }
+  EXPECT_EQ(named, keywords);
 }
 
 TEST_F(PagesTest, InformationReadsVersionAndDateWhenWritten) {
