@@ -21,7 +21,7 @@ TEST_F(FormTest, LoadStartsFromTheSameValuesWhateverCameBefore) {
   console.vars.addds = u"x";
   formLoad(console);
   const FormVariables& v = console.vars;
-  EXPECT_EQ(v.vs, u"V2.0.0.0");
+  EXPECT_EQ(toUtf8(v.vs), "V" ZOR_PROJECT_VERSION);
   EXPECT_EQ(v.da, u"2021-5-15");
   EXPECT_EQ(v.tof, u"1");
   EXPECT_EQ(v.addds, u"#");
