@@ -1,6 +1,6 @@
+#include "app/Form.h"
 #include "app/batch/Arguments.h"
 #include "app/batch/BatchMode.h"
-#include "app/Form.h"
 #include "app/win32/Form1.h"
 #include "app/win32/WideText.h"
 #include "platform/Clock.h"
