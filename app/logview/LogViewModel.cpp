@@ -18,6 +18,7 @@ LogViewModel::LogViewModel(const TextMetrics& metrics) : rows_(metrics) {}
 
 LogSelection::Change LogViewModel::mirror(const Log& log) {
   const LogSelection::Change change = selection_.mirror(log);
+  lastChange_ = TextChange{};
   if (change == LogSelection::Change::None) {
     return change;
   }
@@ -27,6 +28,13 @@ LogSelection::Change LogViewModel::mirror(const Log& log) {
     top_ = RowSpot{std::min(top_.line, log.lineCount() - 1), 0, 0};
   }
   showCaret();
+  const std::size_t size = log.text().size();
+  if (change == LogSelection::Change::Replaced || size - shown_ > kAnnouncedText) {
+    lastChange_ = TextChange{TextChange::Kind::Rewritten, onScreen()};
+  } else if (size > shown_) {
+    lastChange_ = TextChange{TextChange::Kind::Inserted, TextRange{shown_, size}};
+  }
+  shown_ = size;
   return change;
 }
 
@@ -149,6 +157,14 @@ void LogViewModel::move(CaretMotion motion, bool extend) {
 
 void LogViewModel::selectAll() { selection_.selectAll(); }
 
+void LogViewModel::select(std::size_t anchor, std::size_t caret) {
+  if (log() != nullptr) {
+    const std::size_t size = log()->text().size();
+    selection_.moveCaret(std::min(anchor, size), false);
+    moveCaret(std::min(caret, size), true);
+  }
+}
+
 void LogViewModel::selectWordAt(int x, int y) {
   dragging_ = false;
   if (log() != nullptr) {
@@ -234,11 +250,10 @@ std::vector<PieceOnScreen> LogViewModel::piecesIn(int top, int bottom) {
   return pieces;
 }
 
-std::optional<ViewBox> LogViewModel::caretBox() {
+std::optional<ViewBox> LogViewModel::caretBoxAt(std::size_t caret) {
   if (log() == nullptr) {
     return std::nullopt;
   }
-  const std::size_t caret = selection_.caret();
   const RowSpot spot = rows_.spotOf(caret);
   RowSpot row = top_;
   for (int onScreen = 0, rows = rowsOnScreen(); onScreen <= rows; ++onScreen) {
@@ -252,6 +267,51 @@ std::optional<ViewBox> LogViewModel::caretBox() {
     row = next;
   }
   return std::nullopt;
+}
+
+TextRange LogViewModel::unitAt(std::size_t position, TextUnit unit) {
+  const Log* shown = log();
+  if (shown == nullptr || position >= shown->text().size()) {
+    const std::size_t end = shown == nullptr ? 0 : shown->text().size();
+    return TextRange{end, end};
+  }
+  const std::size_t size = shown->text().size();
+  switch (unit) {
+    case TextUnit::Character:
+      return TextRange{position, selection_.nextPosition(position)};
+    case TextUnit::Word: {
+      const std::size_t end = selection_.nextWord(position);
+      return TextRange{std::min(selection_.previousWord(end), position), end};
+    }
+    case TextUnit::Row: {
+      const RowSpot spot = rows_.spotOf(position);
+      const RowSpot next = rows_.moved(spot, 1);
+      const std::size_t begin = rows_.positionAt(spot, 0);
+      return TextRange{std::min(begin, position), next == spot ? size : rows_.positionAt(next, 0)};
+    }
+    case TextUnit::Line: {
+      const std::size_t line = shown->lineOf(position);
+      return TextRange{shown->lineStart(line),
+                       line + 1 < shown->lineCount() ? shown->lineStart(line + 1) : size};
+    }
+  }
+  return TextRange{position, position};
+}
+
+void LogViewModel::showPosition(std::size_t position) {
+  if (log() != nullptr) {
+    scrollTo(rows_.topShowing(top_, position, rowsOnScreen()));
+  }
+}
+
+TextRange LogViewModel::onScreen() {
+  if (log() == nullptr) {
+    return TextRange{};
+  }
+  const RowSpot last = rows_.moved(top_, rowsOnScreen() - 1);
+  const RowSpot next = rows_.moved(last, 1);
+  return TextRange{rows_.positionAt(top_, 0),
+                   next == last ? log()->text().size() : rows_.positionAt(next, 0)};
 }
 
 }  // namespace zor

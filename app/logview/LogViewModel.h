@@ -60,6 +60,30 @@ enum class CaretMotion {
   End,
 };
 
+// The units a screen reader reads the log by: a character (a line end
+// counts as one), a word with the blanks after it, a row as wrapped on
+// screen and a line of the log, each of the last two with its line end.
+enum class TextUnit { Character, Word, Row, Line };
+
+// A range of the log's text, [begin, end).
+struct TextRange {
+  std::size_t begin = 0;
+  std::size_t end = 0;
+
+  auto operator<=>(const TextRange&) const = default;
+};
+
+// What a screen reader is told of the log's last change: the text appended,
+// or, when the log was rewritten or too much came at once to pass on whole,
+// the text on screen as it is now.
+struct TextChange {
+  enum class Kind { None, Inserted, Rewritten };
+  Kind kind = Kind::None;
+  TextRange range;
+
+  auto operator<=>(const TextChange&) const = default;
+};
+
 // Everything the log view decides, whatever draws it: which rows are on
 // screen, the scroll bar, the caret and the selection, what the mouse and
 // the keys do, and what there is to paint. Points are in pixels from the
@@ -73,12 +97,16 @@ class LogViewModel {
   static constexpr int kDragScrollMs = 50;
   // A wheel notch.
   static constexpr int kWheelNotch = 120;
+  // The most text announced at once, in characters.
+  static constexpr std::size_t kAnnouncedText = 64 * 1024;
 
   explicit LogViewModel(const TextMetrics& metrics);
 
   // Shows `log`, which must outlive the model: the caret follows the log's
   // when the log changed.
   LogSelection::Change mirror(const Log& log);
+  // What the last mirror() changed, for a screen reader.
+  const TextChange& lastChange() const { return lastChange_; }
 
   const Log* log() const { return selection_.log(); }
   const LogSelection& selection() const { return selection_; }
@@ -102,6 +130,8 @@ class LogViewModel {
   std::size_t positionAt(int x, int y);
   void move(CaretMotion motion, bool extend);
   void selectAll();
+  // Selects [anchor, caret) or (caret, anchor], showing the caret.
+  void select(std::size_t anchor, std::size_t caret);
   // The word, the run of blanks or the run of signs under the point.
   void selectWordAt(int x, int y);
 
@@ -116,10 +146,20 @@ class LogViewModel {
   bool endDrag();
   bool dragging() const { return dragging_; }
 
+  // The unit that holds `position`; empty at the end of the log. Costs what
+  // the unit holds, whatever the log's size.
+  TextRange unitAt(std::size_t position, TextUnit unit);
+  // Scrolls as little as needed to show the caret at `position`.
+  void showPosition(std::size_t position);
+
   // The pieces that reach into the rows from `top` to `bottom`.
   std::vector<PieceOnScreen> piecesIn(int top, int bottom);
-  // The caret, one pixel wide, when its row is on screen.
-  std::optional<ViewBox> caretBox();
+  // The caret, one pixel wide, when its row is on screen; the same for a
+  // caret at `position`.
+  std::optional<ViewBox> caretBox() { return caretBoxAt(selection_.caret()); }
+  std::optional<ViewBox> caretBoxAt(std::size_t position);
+  // The text on screen, for announcing a change too big to announce whole.
+  TextRange onScreen();
 
   bool canCopy() const { return !selection_.empty(); }
   bool canSelectAll() const { return log() != nullptr && !log()->text().empty(); }
@@ -134,6 +174,8 @@ class LogViewModel {
   LogSelection selection_;
   RowSpot top_;
   ScrollBarState scrollBar_;
+  TextChange lastChange_;
+  std::size_t shown_ = 0;  // the log's size at the last mirror()
   int width_ = 1;
   int height_ = 1;
   long wheelTurn_ = 0;  // wheel turn not yet scrolled, times rows a notch

@@ -1,7 +1,9 @@
 #include "app/qt/LogView.h"
 
 #include "app/logview/LogViewMenu.h"
+#include "app/qt/LogViewAccessible.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -60,12 +62,36 @@ LogView::LogView(QWidget* parent) : QAbstractScrollArea(parent) {
   viewport()->setBackgroundRole(QPalette::Base);
   viewport()->setAutoFillBackground(true);
   viewport()->setCursor(Qt::IBeamCursor);
+  static const bool accessible = (LogViewAccessible::install(), true);
+  (void)accessible;
   relayout();
 }
 
 void LogView::mirror(const Log& log) {
   if (model_.mirror(log) != LogSelection::Change::None) {
+    announceChange();
     refresh();
+  }
+}
+
+// Nothing is made for a screen reader unless one listens.
+void LogView::announceChange() {
+  const TextChange& change = model_.lastChange();
+  if (!QAccessible::isActive() || change.kind == TextChange::Kind::None) {
+    return;
+  }
+  const std::u16string_view text =
+      std::u16string_view(model_.log()->text())
+          .substr(change.range.begin, change.range.end - change.range.begin);
+  const QString announced(reinterpret_cast<const QChar*>(text.data()),
+                          static_cast<qsizetype>(text.size()));
+  const int position = static_cast<int>(change.range.begin);
+  if (change.kind == TextChange::Kind::Inserted) {
+    QAccessibleTextInsertEvent event(this, position, announced);
+    QAccessible::updateAccessibility(&event);
+  } else {
+    QAccessibleTextUpdateEvent event(this, position, QString(), announced);
+    QAccessible::updateAccessibility(&event);
   }
 }
 
@@ -84,6 +110,16 @@ void LogView::selectAll() {
   refresh();
 }
 
+void LogView::select(std::size_t anchor, std::size_t caret) {
+  model_.select(anchor, caret);
+  refresh();
+}
+
+void LogView::showPosition(std::size_t position) {
+  model_.showPosition(position);
+  refresh();
+}
+
 void LogView::relayout() {
   metrics_.setFont(font(), viewport());
   model_.resize(viewport()->width(), viewport()->height());
@@ -99,6 +135,22 @@ void LogView::refresh() {
   bar->setValue(state.value);
   syncingScrollBar_ = false;
   viewport()->update();
+  const LogSelection& selection = model_.selection();
+  if (!QAccessible::isActive()) {
+    return;
+  }
+  if (selection.start() != announcedStart_ || selection.end() != announcedEnd_) {
+    announcedStart_ = selection.start();
+    announcedEnd_ = selection.end();
+    QAccessibleTextSelectionEvent event(this, static_cast<int>(announcedStart_),
+                                        static_cast<int>(announcedEnd_));
+    QAccessible::updateAccessibility(&event);
+  }
+  if (selection.caret() != announcedCaret_) {
+    announcedCaret_ = selection.caret();
+    QAccessibleTextCursorEvent event(this, static_cast<int>(announcedCaret_));
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 // The scroll bar was moved by the user.

@@ -22,6 +22,7 @@ class LogView final : public QAbstractScrollArea {
   void mirror(const Log& log);
 
   const LogViewModel& model() const { return model_; }
+  LogViewModel& model() { return model_; }
   // Selection and caret as positions in the log's text.
   std::size_t selectionStart() const { return model_.selection().start(); }
   std::size_t selectionEnd() const { return model_.selection().end(); }
@@ -32,6 +33,8 @@ class LogView final : public QAbstractScrollArea {
 
   void copy() const;
   void selectAll();
+  void select(std::size_t anchor, std::size_t caret);
+  void showPosition(std::size_t position);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -53,11 +56,16 @@ class LogView final : public QAbstractScrollArea {
   void relayout();
   // The model changed what is on screen: the scroll bar and the view follow.
   void refresh();
+  // Tells a screen reader, if one listens, what the last mirror() changed.
+  void announceChange();
 
   LogViewMetrics metrics_;
   LogViewModel model_{metrics_};
   bool syncingScrollBar_ = false;
   QBasicTimer dragScroll_;
+  std::size_t announcedCaret_ = 0;
+  std::size_t announcedStart_ = 0;
+  std::size_t announcedEnd_ = 0;
 };
 
 }  // namespace zor

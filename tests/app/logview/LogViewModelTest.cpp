@@ -128,6 +128,29 @@ TEST_F(ModelTest, FollowsTheLogAndKeepsTheScrollBarInStep) {
   EXPECT_EQ(model.scrollBar(), (ScrollBarState{4, 3, 3}));
 }
 
+// New output is announced as inserted text; a rewritten log, or more than
+// a screen reader should be handed at once, as the text now on screen.
+TEST_F(ModelTest, ChangesAreAnnouncedInBoundedText) {
+  using enum TextChange::Kind;
+  show(lines(20), 0);
+  EXPECT_EQ(model.lastChange(), (TextChange{Rewritten, {0, 24}}));
+  log.appendLine(u"", u"new");
+  log.caretToEnd();
+  model.mirror(log);
+  EXPECT_EQ(model.lastChange(), (TextChange{Inserted, {160, 165}}));
+  log.setCaret(0);
+  model.mirror(log);
+  EXPECT_EQ(model.lastChange(), TextChange{});
+  log.append(std::u16string(LogViewModel::kAnnouncedText + 1, u'x'));
+  log.caretToEnd();
+  model.mirror(log);
+  EXPECT_EQ(model.lastChange().kind, Rewritten);
+  EXPECT_EQ(model.lastChange().range.end, log.text().size());
+  EXPECT_LE(model.lastChange().range.end - model.lastChange().range.begin, 40u);
+  model.mirror(log);
+  EXPECT_EQ(model.lastChange(), TextChange{});
+}
+
 // A notch scrolls the rows asked for; a fine wheel's small steps add up.
 TEST_F(ModelTest, WheelTurnsScrollRows) {
   show(lines(20), 0);
@@ -216,6 +239,33 @@ TEST_F(ModelTest, PiecesToPaintCarryTheSelectionAndTheLineEnds) {
   EXPECT_EQ(model.caretBox(), (ViewBox{m + 10, m + 20, 1, 10}));
   model.scrollToLine(0);
   EXPECT_EQ(model.caretBox(), std::nullopt);
+}
+
+// What a screen reader reads by, from any offset.
+TEST_F(ModelTest, TextUnitsHoldTheirLineEnds) {
+  show(kText, 0);
+  using enum TextUnit;
+  const struct {
+    TextUnit unit;
+    std::size_t position;
+    TextRange range;
+  } cases[] = {
+      {Character, 0, {0, 1}}, {Character, 14, {14, 16}}, {Character, 23, {23, 23}},
+      {Word, 1, {0, 4}},      {Word, 7, {4, 9}},         {Word, 12, {9, 14}},
+      {Word, 14, {14, 16}},   {Row, 2, {0, 9}},          {Row, 9, {9, 16}},
+      {Row, 17, {16, 20}},    {Row, 20, {20, 22}},       {Row, 22, {22, 23}},
+      {Line, 5, {0, 16}},     {Line, 20, {20, 22}},      {Line, 22, {22, 23}},
+      {Line, 99, {23, 23}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(model.unitAt(c.position, c.unit), c.range)
+        << static_cast<int>(c.unit) << " at " << c.position;
+  }
+  EXPECT_EQ(model.onScreen(), (TextRange{0, 20}));
+  model.showPosition(23);
+  EXPECT_EQ(model.top(), (RowSpot{1, 0, 0}));
+  EXPECT_EQ(model.onScreen(), (TextRange{16, 23}));
+  EXPECT_EQ(model.caretBoxAt(16), (ViewBox{m, m, 1, 10}));
 }
 
 TEST_F(ModelTest, MenuStatesFollowTheSelectionAndTheLog) {
