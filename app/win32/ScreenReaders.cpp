@@ -6,7 +6,6 @@
 #include "app/win32/UiaProvider.h"
 
 #include <algorithm>
-#include <string>
 
 namespace zor {
 
@@ -15,8 +14,6 @@ namespace {
 constexpr int kTextChangedEvent = 20015;  // UIA_Text_TextChangedEventId
 constexpr int kItemAdded = 0;             // NotificationKind_ItemAdded
 constexpr int kProcessAll = 2;            // NotificationProcessing_All
-// New output is announced up to this many characters, its last ones.
-constexpr std::size_t kAnnouncedAtMost = 32 * 1024;
 
 }  // namespace
 
@@ -53,10 +50,11 @@ LRESULT ScreenReaders::answer(WPARAM flags, LPARAM lParam) {
   return 0;
 }
 
-void ScreenReaders::changed(bool replaced) {
-  const std::u16string& text = view_.logText();
-  const std::size_t added = replaced ? text.size() : known_;
-  known_ = text.size();
+// New text is announced as it came; a rewritten log only as changed.
+void ScreenReaders::changed(const TextChange& change) {
+  if (change.kind == TextChange::Kind::None) {
+    return;
+  }
   NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, view_.handle(), OBJID_CLIENT, CHILDID_SELF);
   const auto listening = uiaFunction<UiaClientsAreListeningFn>("UiaClientsAreListening");
   if (uia_ == nullptr || listening == nullptr || !listening()) {
@@ -66,12 +64,14 @@ void ScreenReaders::changed(bool replaced) {
     raise(uia_, kTextChangedEvent);
   }
   const auto notify = uiaFunction<UiaRaiseNotificationEventFn>("UiaRaiseNotificationEvent");
-  if (notify == nullptr || added >= text.size()) {
+  if (notify == nullptr || change.kind != TextChange::Kind::Inserted) {
     return;
   }
-  const std::size_t from = std::max(added, text.size() - std::min(text.size(), kAnnouncedAtMost));
-  BSTR said = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data() + from),
-                                static_cast<UINT>(text.size() - from));
+  const std::u16string& text = view_.logText();
+  const std::size_t end = std::min(change.range.end, text.size());
+  const std::size_t begin = std::min(change.range.begin, end);
+  BSTR said = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data() + begin),
+                                static_cast<UINT>(end - begin));
   BSTR activity = SysAllocString(L"ZorLogOutput");
   notify(uia_, kItemAdded, kProcessAll, said, activity);
   SysFreeString(activity);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <windows.h>
+#include "app/logview/LogViewModel.h"
 
-#include <cstddef>
+#include <windows.h>
 
 namespace zor {
 
@@ -23,15 +23,13 @@ class ScreenReaders {
 
   // The answer to WM_GETOBJECT, or 0 for the system's own.
   LRESULT answer(WPARAM flags, LPARAM lParam);
-  // The log changed: rewritten or cut back when `replaced`, else added to
-  // (or only its caret moved).
-  void changed(bool replaced);
+  // The log changed as the model tells.
+  void changed(const TextChange& change);
 
  private:
   LogView& view_;
   LogViewAccessible* msaa_ = nullptr;
   UiaProvider* uia_ = nullptr;
-  std::size_t known_ = 0;  // characters of the log at the last change
 };
 
 }  // namespace zor

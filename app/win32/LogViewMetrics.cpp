@@ -1,0 +1,79 @@
+#include "app/win32/LogViewMetrics.h"
+
+#include <algorithm>
+#include <climits>
+#include <string>
+#include <vector>
+
+namespace zor {
+
+void MeasuredPiece::draw(HDC dc, int x, int y, std::size_t from, std::size_t to) const {
+  const auto* text = reinterpret_cast<const wchar_t*>(wrapped.text().data());
+  const HGDIOBJ viewFont = GetCurrentObject(dc, OBJ_FONT);
+  std::vector<int> advances;
+  for (const FontRun& run : fonts) {
+    const std::size_t first = std::max(from, run.begin);
+    const std::size_t last = std::min(to, run.end);
+    if (first >= last) {
+      continue;
+    }
+    advances.clear();
+    for (std::size_t i = first; i < last; ++i) {
+      advances.push_back(wrapped.left(i + 1) - wrapped.left(i));
+    }
+    SelectObject(dc, run.font != nullptr ? run.font : viewFont);
+    ExtTextOutW(dc, x + wrapped.left(first) - wrapped.left(from), y, 0, nullptr, text + first,
+                static_cast<UINT>(last - first), advances.data());
+  }
+  SelectObject(dc, viewFont);
+}
+
+LogViewMetrics::LogViewMetrics()
+    : measure_(CreateCompatibleDC(nullptr)),
+      plainFont_(SelectObject(measure_, GetStockObject(DEFAULT_GUI_FONT))),
+      font_(GetStockObject(DEFAULT_GUI_FONT)) {
+  setFont(nullptr);
+}
+
+LogViewMetrics::~LogViewMetrics() {
+  SelectObject(measure_, plainFont_);
+  DeleteDC(measure_);
+}
+
+void LogViewMetrics::setFont(HFONT font) {
+  font_ = font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT);
+  SelectObject(measure_, font_);
+  fallback_.setFont(font);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(measure_, &metrics);
+  rowHeight_ = std::max(static_cast<int>(metrics.tmHeight + metrics.tmExternalLeading), 1);
+  SIZE blank{};
+  GetTextExtentPoint32W(measure_, L" ", 1, &blank);
+  blankWidth_ = std::max(static_cast<int>(blank.cx), 1);
+}
+
+std::shared_ptr<const LaidOutPiece> LogViewMetrics::layOut(std::size_t begin,
+                                                           std::u16string_view text,
+                                                           int width) const {
+  std::u16string drawn = WrappedPiece::drawnText(text);
+  std::vector<FontRun> fonts = fallback_.runs(measure_, drawn);
+  std::vector<int> edges(drawn.size());
+  int left = 0;
+  for (const FontRun& run : fonts) {
+    SelectObject(measure_, run.font != nullptr ? run.font : font_);
+    SIZE size{};
+    int fit = 0;
+    GetTextExtentExPointW(measure_, reinterpret_cast<const wchar_t*>(drawn.data() + run.begin),
+                          static_cast<int>(run.end - run.begin), INT_MAX, &fit,
+                          edges.data() + run.begin, &size);
+    for (std::size_t i = run.begin; i < run.end; ++i) {
+      edges[i] += left;
+    }
+    left = edges[run.end - 1];
+  }
+  SelectObject(measure_, font_);
+  return std::make_shared<const MeasuredPiece>(
+      WrappedPiece(begin, std::move(drawn), std::move(edges), width), std::move(fonts));
+}
+
+}  // namespace zor
