@@ -182,16 +182,20 @@ value=$(sed -n '/^value:$/,/^uia /p' "$work/readers.txt" | sed '1d;$d' | tr -d '
 [ "$(printf '%s\n' "$value" | tail -n 1)" = after ] && [ "${#value}" -lt 2000 ] ||
   fail "the screen reader's value is not the rows on screen: ${#value} characters"
 # The first row on screen, selected from its start and copied.
+# It sets `row` rather than printing it: in a subshell, mouse_at would not
+# keep the time of its press, and the next press could make a double click.
 top_row() {
   local before
   before=$(clipboard)
   mouse_at $((x + 1)) $((y + 4)) click 1 key shift+Down ctrl+c
   wait_for 5 bash -c '[ "$("$0" "$1" clipboard)" != "$2" ]' "$wine" "$remote" "$before" || true
-  clipboard | tr -d '\r\n'
+  row=$(clipboard | tr -d '\r\n')
 }
-at_end=$(top_row)
+top_row
+at_end=$row
 xdotool key Prior Prior Prior
-scrolled=$(top_row)
+top_row
+scrolled=$row
 [ "$scrolled" != "$at_end" ] || fail "PageUp did not scroll the log view"
 # The line $2 lines after the line $1 in the log view's text.
 line_after() {
@@ -201,18 +205,21 @@ line_after() {
 # A notch of the wheel scrolls the system's three rows.
 xdotool click 5
 expected=$(line_after "$scrolled" 3)
-wheeled=$(top_row)
+top_row
+wheeled=$row
 [ "$wheeled" = "$expected" ] || fail "the wheel scrolled to '$wheeled', not '$expected'"
 # Pages down from the top reach into the long line, wrapped after blanks.
 xdotool key ctrl+Home Next Next Next
-inside=$(top_row)
+top_row
+inside=$row
 [[ "$inside" == "word word word "* ]] || fail "three pages down show '$inside', not the long line"
 xdotool key Tab
 zor_type 'say again'
 wait_for 10 last_line_is again || fail "say again did not reach the log"
 # The two lines of the new say push the first row two lines further.
 expected=$(line_after "$at_end" 2)
-again=$(top_row)
+top_row
+again=$row
 [ "$again" = "$expected" ] ||
   fail "a new say did not show the end again: first row '$again', not '$expected' (at end '$at_end')"
 
