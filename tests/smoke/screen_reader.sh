@@ -10,5 +10,5 @@ home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 awk 'BEGIN { for (i = 0; i < 2500000; i++) printf "line %07d of the big log, forty bytes\r\n", i }' \
   | head -c 100000000 > "$home/big.txt"
-exec xvfb-run --auto-servernum --server-args='-screen 0 1024x768x24' \
+xvfb-run --auto-servernum --server-args='-screen 0 1024x768x24' \
   dbus-run-session -- /usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$zor" "$home" "$@"
