@@ -1,6 +1,7 @@
 #include "app/qt/LogView.h"
 
 #include "app/logview/LogViewMenu.h"
+#include "app/qt/QtColour.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -64,6 +65,19 @@ void LogView::copy() const {
 void LogView::selectAll() {
   selection_.selectAll();
   viewport()->update();
+}
+
+std::size_t LogView::bottomPosition() {
+  return log_ == nullptr ? 0 : positionAt(QPoint(INT_MAX / 2, viewport()->height()));
+}
+
+void LogView::selectRange(std::size_t start, std::size_t end) {
+  if (log_ == nullptr) {
+    return;
+  }
+  selection_.moveCaret(end, false);
+  showCaret();
+  moveCaret(start, true);
 }
 
 int LogView::rowsOnScreen() const {
@@ -146,6 +160,16 @@ void LogView::drawPiece(QPainter& painter, const LaidOutPiece& piece, qreal y, c
   const std::size_t line = log_->lineOf(piece.begin);
   const bool endsLine = piece.end == log_->lineEnd(line);
   QList<QTextLayout::FormatRange> selection;
+  if (find_ != nullptr) {
+    for (const TextMatch& match : find_->highlights(*log_, piece.begin, piece.end)) {
+      QTextLayout::FormatRange range;
+      range.start = static_cast<int>(std::max(match.start, piece.begin) - piece.begin);
+      range.length = static_cast<int>(std::min(match.end(), piece.end) - piece.begin) - range.start;
+      range.format.setBackground(toQColor(FindBar::kHighlightBackground));
+      range.format.setForeground(toQColor(FindBar::kHighlightText));
+      selection.append(range);
+    }
+  }
   if (start < end && start <= piece.end && end > piece.begin) {
     QTextLayout::FormatRange range;
     range.start = static_cast<int>(std::max(start, piece.begin) - piece.begin);

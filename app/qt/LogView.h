@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/logview/FindBar.h"
 #include "app/logview/LogSelection.h"
 #include "app/qt/LogViewRows.h"
 #include "interpreter/Log.h"
@@ -23,6 +24,9 @@ class LogView final : public QAbstractScrollArea {
 
   // Shows `log`, which must outlive the view.
   void mirror(const Log& log);
+  const Log* log() const { return log_; }
+  // Highlights the matches of `find` on screen; it must outlive the view.
+  void highlight(const FindBar& find) { find_ = &find; }
 
   // Selection and caret as positions in the log's text.
   std::size_t selectionStart() const { return selection_.start(); }
@@ -31,6 +35,11 @@ class LogView final : public QAbstractScrollArea {
   QString selectedText() const;
   // The first row on screen.
   const RowSpot& topRow() const { return top_; }
+
+  // Where the text below the view starts.
+  std::size_t bottomPosition();
+  // Selects [start, end) and scrolls it into view.
+  void selectRange(std::size_t start, std::size_t end);
 
   void copy() const;
   void selectAll();
@@ -63,6 +72,7 @@ class LogView final : public QAbstractScrollArea {
   void drawPiece(QPainter& painter, const LaidOutPiece& piece, qreal y, const QRect& clip);
 
   const Log* log_ = nullptr;
+  const FindBar* find_ = nullptr;
   LogViewRows rows_;
   LogSelection selection_;
   RowSpot top_;

@@ -1,6 +1,6 @@
+#include "app/Form.h"
 #include "app/batch/Arguments.h"
 #include "app/batch/BatchMode.h"
-#include "app/Form.h"
 #include "app/qt/Form1.h"
 #include "app/qt/QtMediaDevice.h"
 #include "platform/Clock.h"
