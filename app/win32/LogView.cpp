@@ -315,6 +315,20 @@ void LogView::moveCaret(std::size_t position, bool keepAnchor) {
   showCaret();
 }
 
+std::size_t LogView::bottomPosition() {
+  RECT client;
+  GetClientRect(window_, &client);
+  return log() == nullptr ? 0 : positionAt(POINT{kFarRight, client.bottom});
+}
+
+void LogView::selectRange(std::size_t start, std::size_t end) {
+  if (log() == nullptr) {
+    return;
+  }
+  moveCaret(end, false);
+  moveCaret(start, true);
+}
+
 std::size_t LogView::positionAt(POINT point) {
   const int y = static_cast<int>(point.y) - kMargin;
   const int height = rows_.rowHeight();

@@ -26,6 +26,11 @@ class LogView {
 
   HWND handle() const { return window_; }
   void mirror(const Log& log);
+  const Log* log() const { return selection_.log(); }
+  // Where the text below the view starts.
+  std::size_t bottomPosition();
+  // Selects [start, end) and scrolls it into view.
+  void selectRange(std::size_t start, std::size_t end);
 
  private:
   static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

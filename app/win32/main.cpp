@@ -1,6 +1,6 @@
+#include "app/Form.h"
 #include "app/batch/Arguments.h"
 #include "app/batch/BatchMode.h"
-#include "app/Form.h"
 #include "app/win32/Form1.h"
 #include "app/win32/WideText.h"
 #include "platform/Clock.h"
@@ -74,6 +74,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   // Hiding the window leaves the loop running; only closing it ends it.
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (TranslateAcceleratorW(form.handle(), form.accelerators(), &msg) != 0) {
+      continue;
+    }
     if (!IsDialogMessageW(form.handle(), &msg)) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);

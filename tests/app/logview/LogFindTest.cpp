@@ -30,9 +30,12 @@ std::string run(Log& log, LogFind& find, std::string_view steps) {
     while (!find.countStep(log, 3)) {
     }
     const std::u16string count = find.countText(log);
-    seen += (seen.empty() ? "" : " ") +
-            (find.current() ? std::to_string(find.current()->start) : std::string("-")) + ":" +
-            std::string(count.begin(), count.end());
+    if (!seen.empty()) {
+      seen += ' ';
+    }
+    seen += find.current() ? std::to_string(find.current()->start) : "-";
+    seen += ':';
+    seen.append(count.begin(), count.end());
   }
   return seen;
 }
