@@ -156,7 +156,9 @@ void Form1::formResize() {
 }
 
 void Form1::placeFindBox() {
-  find_->place(QRect(text1_->mapTo(this, QPoint(0, 0)), text1_->size()));
+  // Over the text, clear of the scroll bar.
+  const QWidget* text = text1_->viewport();
+  find_->place(QRect(text->mapTo(this, QPoint(0, 0)), text->size()));
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
