@@ -1,5 +1,6 @@
 #include "app/Form.h"
 
+#include "app/Version.h"
 #include "interpreter/Output.h"
 #include "platform/SystemError.h"
 
@@ -11,7 +12,7 @@ namespace zor {
 
 void formLoad(Console& console) {
   FormVariables& vars = console.vars;
-  vars.vs = u"V2.0.0.0";
+  vars.vs = kFormVersion;
   vars.da = u"2021-5-15";
   vars.tof = u"1";
   vars.addds = u"#";

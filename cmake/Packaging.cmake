@@ -5,6 +5,12 @@
 set(ZOR_APP_ID io.github.dezeza.ZorConsole)
 set(ZOR_PACKAGE_DATA ${PROJECT_SOURCE_DIR}/data/package)
 set(ZOR_GENERATED_DATA ${PROJECT_BINARY_DIR}/package)
+# The package's version: the project's first three numbers, as its changelog
+# has them.
+set(ZOR_PACKAGE_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH})
+configure_file(${ZOR_PACKAGE_DATA}/zor.1.in ${ZOR_GENERATED_DATA}/zor.1 @ONLY)
+configure_file(${ZOR_PACKAGE_DATA}/${ZOR_APP_ID}.metainfo.xml.in
+               ${ZOR_GENERATED_DATA}/${ZOR_APP_ID}.metainfo.xml @ONLY)
 
 # Packing installs what is already built; it does not build the tests and
 # benchmarks first.
@@ -30,11 +36,11 @@ endforeach()
 
 # Debian wants the manual page and the changelog compressed, without a time
 # stamp in the gzip header.
+configure_file(${ZOR_PACKAGE_DATA}/changelog ${ZOR_GENERATED_DATA}/changelog COPYONLY)
 foreach(name zor.1 changelog)
   add_custom_command(OUTPUT ${ZOR_GENERATED_DATA}/${name}.gz
-    COMMAND ${CMAKE_COMMAND} -E copy ${ZOR_PACKAGE_DATA}/${name} ${ZOR_GENERATED_DATA}/${name}
-    COMMAND ${GZIP} -9nf ${ZOR_GENERATED_DATA}/${name}
-    DEPENDS ${ZOR_PACKAGE_DATA}/${name}
+    COMMAND ${GZIP} -9nkf ${ZOR_GENERATED_DATA}/${name}
+    DEPENDS ${ZOR_GENERATED_DATA}/${name}
     VERBATIM)
   list(APPEND ZOR_GENERATED_FILES ${ZOR_GENERATED_DATA}/${name}.gz)
 endforeach()
@@ -46,7 +52,7 @@ add_dependencies(zor zor_package_data)
 target_link_options(zor PRIVATE LINKER:-z,relro,-z,now)
 install(TARGETS zor RUNTIME DESTINATION bin)
 install(FILES ${ZOR_PACKAGE_DATA}/${ZOR_APP_ID}.desktop DESTINATION share/applications)
-install(FILES ${ZOR_PACKAGE_DATA}/${ZOR_APP_ID}.metainfo.xml DESTINATION share/metainfo)
+install(FILES ${ZOR_GENERATED_DATA}/${ZOR_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/data/zor.svg
         DESTINATION share/icons/hicolor/scalable/apps RENAME ${ZOR_APP_ID}.svg)
 install(FILES ${ZOR_GENERATED_DATA}/zor.1.gz DESTINATION share/man/man1)
@@ -55,7 +61,7 @@ install(FILES ${ZOR_PACKAGE_DATA}/copyright ${ZOR_GENERATED_DATA}/changelog.gz
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zor)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VERSION ${ZOR_PACKAGE_VERSION})
 set(CPACK_PACKAGE_CONTACT "ZOR Console maintainers <maintainers@zor-console.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "small desktop command console")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION

@@ -27,7 +27,7 @@ echo "== package =="
 cmake --preset release
 cmake --build --preset release --target zor
 cpack --preset deb
-bash tests/package/installed_package.sh build/release/zor_2.0.0_amd64.deb
+bash tests/package/installed_package.sh "$(ls -t build/release/zor_*_amd64.deb | head -n 1)"
 
 echo "== fuzz build =="
 cmake --preset fuzz

@@ -1,5 +1,6 @@
 #include "app/batch/Arguments.h"
 
+#include "app/Version.h"
 #include "app/batch/ExitStatus.h"
 #include "platform/StandardStreams.h"
 

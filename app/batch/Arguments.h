@@ -19,7 +19,6 @@ struct Arguments {
 Arguments parseArguments(std::span<const std::string_view> arguments);
 Arguments parseArguments(int argc, const char* const argv[]);
 
-inline constexpr std::string_view kVersionLine = "ZOR Console 2.0.0.0\n";
 extern const std::string_view kUsage;
 
 // Prints the usage, the version, or why the arguments are invalid, and

@@ -1,8 +1,8 @@
 #include "app/batch/BatchMode.h"
 
+#include "app/Form.h"
 #include "app/batch/BatchRun.h"
 #include "app/batch/ExitStatus.h"
-#include "app/Form.h"
 #include "platform/Clock.h"
 #include "platform/CodePage.h"
 #include "platform/FilesDirectory.h"

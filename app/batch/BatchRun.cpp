@@ -1,8 +1,8 @@
 #include "app/batch/BatchRun.h"
 
-#include "app/batch/ExitStatus.h"
 #include "app/Form.h"
 #include "app/KeyHandler.h"
+#include "app/batch/ExitStatus.h"
 #include "app/batch/LineReader.h"
 #include "app/batch/LogTail.h"
 #include "interpreter/KeyPress.h"

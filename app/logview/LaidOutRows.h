@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/logview/LogRows.h"
+#include "app/logview/TextMetrics.h"
 
 #include <cstddef>
 #include <memory>
@@ -8,51 +9,41 @@
 
 namespace zor {
 
-// Log rows over pieces that a front-end lays out in its own font and
-// width, keeping the last few laid out. A Piece holds the log's characters
-// [begin, end), says how many rows it wraps into, rows(), and in which row
-// the caret at an offset into it stands, rowOf().
-template <class Piece>
-class LaidOutRows : public LogRows {
+// Log rows over pieces laid out by the front-end's metrics at a width,
+// keeping the last few laid out.
+class LaidOutRows final : public LogRows {
  public:
+  explicit LaidOutRows(const TextMetrics& metrics) : metrics_(&metrics) {}
+
   // The log was replaced or cut back, or the font or the width changed:
   // pieces laid out before may be stale.
+  void setWidth(int width);
   void forget() { cache_.clear(); }
 
-  int rowHeight() const { return rowHeight_; }
+  int rowHeight() const;
+  const TextMetrics& metrics() const { return *metrics_; }
 
-  std::shared_ptr<const Piece> piece(std::size_t line, std::size_t index) {
-    const std::size_t begin = pieceBegin(line, index);
-    const std::size_t end = pieceEnd(line, index);
-    for (const auto& cached : cache_) {
-      if (cached->begin == begin && cached->end == end) {
-        return cached;
-      }
-    }
-    if (cache_.size() >= kCachedPieces) {
-      cache_.erase(cache_.begin(), cache_.begin() + kCachedPieces / 2);
-    }
-    cache_.push_back(layOut(begin, end));
-    return cache_.back();
+  std::shared_ptr<const LaidOutPiece> piece(std::size_t line, std::size_t index);
+  std::shared_ptr<const LaidOutPiece> piece(const RowSpot& spot) {
+    return piece(spot.line, spot.piece);
   }
-  std::shared_ptr<const Piece> piece(const RowSpot& spot) { return piece(spot.line, spot.piece); }
+
+  // The caret position nearest to `x` in the row, and where the caret at
+  // `position` stands in its row.
+  std::size_t positionAt(const RowSpot& spot, int x);
+  int xOf(std::size_t position);
 
  protected:
-  virtual std::shared_ptr<const Piece> layOut(std::size_t begin, std::size_t end) = 0;
-
   int rowsIn(std::size_t line, std::size_t index) override { return piece(line, index)->rows(); }
-  int rowOf(std::size_t line, std::size_t index, std::size_t position) override {
-    const auto laidOut = piece(line, index);
-    return laidOut->rowOf(position - laidOut->begin);
-  }
-
-  int rowHeight_ = 1;
+  int rowOf(std::size_t line, std::size_t index, std::size_t position) override;
 
  private:
   // Pieces kept laid out: a screenful and more.
   static constexpr std::size_t kCachedPieces = 256;
 
-  std::vector<std::shared_ptr<const Piece>> cache_;
+  const TextMetrics* metrics_;
+  int width_ = 1;
+  std::vector<std::shared_ptr<const LaidOutPiece>> cache_;
 };
 
 }  // namespace zor

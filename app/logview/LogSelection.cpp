@@ -2,6 +2,8 @@
 
 #include "platform/Surrogates.h"
 
+#include <algorithm>
+
 namespace zor {
 
 namespace {
@@ -108,6 +110,44 @@ std::size_t LogSelection::previousPosition(std::size_t position) const {
     return log_->lineEnd(line - 1);
   }
   return position - (position >= 2 && startsSurrogatePair(log_->text(), position - 2) ? 2 : 1);
+}
+
+std::size_t LogSelection::nextWord(std::size_t position) const {
+  const std::u16string& text = log_->text();
+  position = std::min(position, text.size());
+  const std::size_t lineEnd = log_->lineEnd(log_->lineOf(position));
+  if (position >= lineEnd) {
+    return nextPosition(position);
+  }
+  const CharacterKind kind = kindOf(text[position]);
+  while (position < lineEnd && kind != CharacterKind::Blank && kindOf(text[position]) == kind) {
+    ++position;
+  }
+  while (position < lineEnd && kindOf(text[position]) == CharacterKind::Blank) {
+    ++position;
+  }
+  return position;
+}
+
+std::size_t LogSelection::previousWord(std::size_t position) const {
+  const std::u16string& text = log_->text();
+  position = std::min(position, text.size());
+  const std::size_t line = log_->lineOf(position);
+  const std::size_t lineStart = log_->lineStart(line);
+  if (position <= lineStart) {
+    return previousPosition(position);
+  }
+  position = std::min(position, log_->lineEnd(line));
+  while (position > lineStart && kindOf(text[position - 1]) == CharacterKind::Blank) {
+    --position;
+  }
+  if (position > lineStart) {
+    const CharacterKind kind = kindOf(text[position - 1]);
+    while (position > lineStart && kindOf(text[position - 1]) == kind) {
+      --position;
+    }
+  }
+  return position;
 }
 
 }  // namespace zor

@@ -44,6 +44,11 @@ class LogSelection {
   // one.
   std::size_t nextPosition(std::size_t position) const;
   std::size_t previousPosition(std::size_t position) const;
+  // The start of the next word, or of the word before, as Ctrl+Right and
+  // Ctrl+Left go: over a word or a run of signs and the blanks after it; a
+  // line end is a step of its own.
+  std::size_t nextWord(std::size_t position) const;
+  std::size_t previousWord(std::size_t position) const;
 
  private:
   const Log* log_ = nullptr;

@@ -6,16 +6,18 @@
 
 namespace zor {
 
-WrappedPiece::WrappedPiece(std::u16string text, std::vector<int> edges, int width)
-    : text_(std::move(text)), edges_(std::move(edges)) {
+WrappedPiece::WrappedPiece(std::size_t first, std::u16string text, std::vector<int> edges,
+                           int width)
+    : LaidOutPiece(first, first + text.size()), text_(std::move(text)), edges_(std::move(edges)) {
   edges_.resize(text_.size(), edges_.empty() ? 0 : edges_.back());
   const std::size_t size = text_.size();
-  std::size_t begin = 0;
+  std::size_t rowStart = 0;
   while (true) {
-    rowStarts_.push_back(begin);
-    const int limit = left(begin) + std::max(width, 1);
+    rowStarts_.push_back(rowStart);
+    const int limit = left(rowStart) + std::max(width, 1);
     std::size_t fit = static_cast<std::size_t>(
-        std::upper_bound(edges_.begin() + static_cast<std::ptrdiff_t>(begin), edges_.end(), limit) -
+        std::upper_bound(edges_.begin() + static_cast<std::ptrdiff_t>(rowStart), edges_.end(),
+                         limit) -
         edges_.begin());
     while (fit < size && text_[fit] == u' ') {
       ++fit;
@@ -24,19 +26,19 @@ WrappedPiece::WrappedPiece(std::u16string text, std::vector<int> edges, int widt
       return;
     }
     std::size_t cut = fit;
-    while (cut > begin && text_[cut - 1] != u' ') {
+    while (cut > rowStart && text_[cut - 1] != u' ') {
       --cut;
     }
-    if (cut == begin) {
-      cut = std::max(fit, begin + 1);
+    if (cut == rowStart) {
+      cut = std::max(fit, rowStart + 1);
       if (startsSurrogatePair(text_, cut - 1)) {
-        cut = cut - 1 > begin ? cut - 1 : cut + 1;
+        cut = cut - 1 > rowStart ? cut - 1 : cut + 1;
       }
     }
     if (cut >= size) {
       return;
     }
-    begin = cut;
+    rowStart = cut;
   }
 }
 
@@ -67,17 +69,17 @@ int WrappedPiece::xOf(std::size_t offset) const {
 
 std::size_t WrappedPiece::offsetAt(int row, int x) const {
   row = std::clamp(row, 0, rows() - 1);
-  const std::size_t begin = rowBegin(row);
-  const std::size_t end = rowEnd(row);
-  const int base = left(begin);
-  std::size_t offset = begin;
-  while (offset < end && x >= (left(offset) + edges_[offset]) / 2 - base) {
+  const std::size_t first = rowBegin(row);
+  const std::size_t last = rowEnd(row);
+  const int base = left(first);
+  std::size_t offset = first;
+  while (offset < last && x >= (left(offset) + edges_[offset]) / 2 - base) {
     ++offset;
   }
-  if (row + 1 < rows() && offset == end && offset > begin) {
+  if (row + 1 < rows() && offset == last && offset > first) {
     --offset;
   }
-  if (offset > begin && startsSurrogatePair(text_, offset - 1)) {
+  if (offset > first && startsSurrogatePair(text_, offset - 1)) {
     --offset;
   }
   return offset;

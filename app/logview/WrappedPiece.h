@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/logview/TextMetrics.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -12,29 +14,30 @@ namespace zor {
 // out in one unbroken row, and this cuts the rows from those edges. A row
 // ends after a blank where one fits, else after as many characters as fit
 // (at least one), never inside a surrogate pair; blanks at a row's end may
-// reach past the width.
-class WrappedPiece {
+// reach past the width. The piece holds the log's characters from `first`
+// on.
+class WrappedPiece final : public LaidOutPiece {
  public:
-  WrappedPiece(std::u16string text, std::vector<int> edges, int width);
+  WrappedPiece(std::size_t first, std::u16string text, std::vector<int> edges, int width);
 
   // The piece as it is drawn: tabs, NUL and other control characters are
   // blanks, so that every character keeps its place.
   static std::u16string drawnText(std::u16string_view text);
 
   const std::u16string& text() const { return text_; }
-  int rows() const { return static_cast<int>(rowStarts_.size()); }
+  int rows() const override { return static_cast<int>(rowStarts_.size()); }
   std::size_t rowBegin(int row) const { return rowStarts_[static_cast<std::size_t>(row)]; }
   std::size_t rowEnd(int row) const;
   // Left edge of the character at `offset`, counted from the piece's start.
   int left(std::size_t offset) const { return offset == 0 ? 0 : edges_[offset - 1]; }
   // The row that shows the caret at `offset`: a row's end is the next row's
   // start.
-  int rowOf(std::size_t offset) const;
+  int rowOf(std::size_t offset) const override;
   // Where the caret at `offset` stands in its row.
-  int xOf(std::size_t offset) const;
+  int xOf(std::size_t offset) const override;
   // The caret place in `row` nearest to `x`; past the end of a wrapped row
   // is its last place, not the next row's first.
-  std::size_t offsetAt(int row, int x) const;
+  std::size_t offsetAt(int row, int x) const override;
 
  private:
   std::u16string text_;

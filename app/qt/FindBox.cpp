@@ -47,7 +47,7 @@ FindBox::FindBox(QWidget* parent, FindBar& bar, LogView& view, std::function<voi
   pause_.setSingleShot(true);
   pause_.setInterval(kPauseMs);
   connect(&pause_, &QTimer::timeout, this, [this] {
-    apply(bar_.search(*view_.log(), view_.bottomPosition()));
+    apply(bar_.search(*view_.model().log(), view_.model().bottomPosition()));
     showCount();
   });
   connect(edit_, &QLineEdit::textEdited, this, &FindBox::edited);
@@ -55,17 +55,17 @@ FindBox::FindBox(QWidget* parent, FindBar& bar, LogView& view, std::function<voi
   // Counting goes in slices between the window's events.
   counting_.setInterval(0);
   connect(&counting_, &QTimer::timeout, this, [this] {
-    bar_.countStep(*view_.log());
+    bar_.countStep(*view_.model().log());
     showCount();
   });
   hide();
 }
 
-void FindBox::findKey() { apply(bar_.press(FindKey::CtrlF, false, *view_.log())); }
+void FindBox::findKey() { apply(bar_.press(FindKey::CtrlF, false, *view_.model().log())); }
 
 void FindBox::logChanged() {
   if (bar_.isOpen()) {
-    bar_.follow(*view_.log());
+    bar_.follow(*view_.model().log());
     showCount();
   }
 }
@@ -93,7 +93,7 @@ void FindBox::apply(const FindBar::Outcome& outcome) {
     edit_->selectAll();
   }
   if (outcome.select) {
-    view_.selectRange(outcome.select->start, outcome.select->end());
+    view_.select(outcome.select->start, outcome.select->end());
   }
   view_.viewport()->update();
   if (outcome.closeBox) {
@@ -105,7 +105,7 @@ void FindBox::apply(const FindBar::Outcome& outcome) {
 }
 
 void FindBox::showCount() {
-  const Log& log = *view_.log();
+  const Log& log = *view_.model().log();
   if (bar_.counting(log)) {
     counting_.start();
   } else {
@@ -147,9 +147,9 @@ bool FindBox::eventFilter(QObject* watched, QEvent* event) {
   if (pause_.isActive() && findKey != FindKey::Escape) {
     // A key right after typing finds what was typed, without the pause.
     pause_.stop();
-    apply(bar_.search(*view_.log(), view_.bottomPosition()));
+    apply(bar_.search(*view_.model().log(), view_.model().bottomPosition()));
   } else {
-    apply(bar_.press(findKey, shift, *view_.log()));
+    apply(bar_.press(findKey, shift, *view_.model().log()));
   }
   showCount();
   return true;

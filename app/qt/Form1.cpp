@@ -60,7 +60,7 @@ Form1::Form1(Services services) : console_(std::move(services)) {
   frame1_->setObjectName(QStringLiteral("Frame1"));
   text1_ = new LogView(frame1_);
   setTabOrder(text1_, text2_);
-  text1_->highlight(findBar_);
+  text1_->model().highlight(findBar_);
   // Over the log, so the frames keep their layout; created after them, so
   // it is drawn on top.
   find_ = new FindBox(this, findBar_, *text1_, [this] { text2_->setFocus(); });

@@ -1,8 +1,10 @@
 #include "app/qt/LogView.h"
 
 #include "app/logview/LogViewMenu.h"
+#include "app/qt/LogViewAccessible.h"
 #include "app/qt/QtColour.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -11,19 +13,45 @@
 #include <QPainter>
 #include <QScrollBar>
 
-#include <algorithm>
-#include <climits>
+#include <array>
+#include <utility>
 
 namespace zor {
 
 namespace {
 
-// Room between the frame and the text, in pixels.
-constexpr int kMargin = 4;
-// Right of every row; small enough for the layout's fixed-point arithmetic.
-constexpr qreal kFarRight = 1e6;
-// How often a drag past the view's edge scrolls a row.
-constexpr int kDragScrollMs = 50;
+QRect rectOf(const ViewBox& box) { return QRect(box.left, box.top, box.width, box.height); }
+
+// The standard keys of each caret motion: plain, and extending the
+// selection.
+struct MotionKeys {
+  QKeySequence::StandardKey move;
+  QKeySequence::StandardKey select;
+  CaretMotion motion;
+};
+
+constexpr std::array kMotionKeys{
+    MotionKeys{QKeySequence::MoveToNextChar, QKeySequence::SelectNextChar,
+               CaretMotion::NextCharacter},
+    MotionKeys{QKeySequence::MoveToPreviousChar, QKeySequence::SelectPreviousChar,
+               CaretMotion::PreviousCharacter},
+    MotionKeys{QKeySequence::MoveToNextWord, QKeySequence::SelectNextWord, CaretMotion::NextWord},
+    MotionKeys{QKeySequence::MoveToPreviousWord, QKeySequence::SelectPreviousWord,
+               CaretMotion::PreviousWord},
+    MotionKeys{QKeySequence::MoveToNextLine, QKeySequence::SelectNextLine, CaretMotion::NextRow},
+    MotionKeys{QKeySequence::MoveToPreviousLine, QKeySequence::SelectPreviousLine,
+               CaretMotion::PreviousRow},
+    MotionKeys{QKeySequence::MoveToNextPage, QKeySequence::SelectNextPage, CaretMotion::NextPage},
+    MotionKeys{QKeySequence::MoveToPreviousPage, QKeySequence::SelectPreviousPage,
+               CaretMotion::PreviousPage},
+    MotionKeys{QKeySequence::MoveToStartOfLine, QKeySequence::SelectStartOfLine,
+               CaretMotion::RowStart},
+    MotionKeys{QKeySequence::MoveToEndOfLine, QKeySequence::SelectEndOfLine, CaretMotion::RowEnd},
+    MotionKeys{QKeySequence::MoveToStartOfDocument, QKeySequence::SelectStartOfDocument,
+               CaretMotion::Start},
+    MotionKeys{QKeySequence::MoveToEndOfDocument, QKeySequence::SelectEndOfDocument,
+               CaretMotion::End},
+};
 
 }  // namespace
 
@@ -35,161 +63,137 @@ LogView::LogView(QWidget* parent) : QAbstractScrollArea(parent) {
   viewport()->setBackgroundRole(QPalette::Base);
   viewport()->setAutoFillBackground(true);
   viewport()->setCursor(Qt::IBeamCursor);
+  static const bool accessible = (LogViewAccessible::install(), true);
+  (void)accessible;
   relayout();
 }
 
 void LogView::mirror(const Log& log) {
-  const LogSelection::Change change = selection_.mirror(log);
-  if (change == LogSelection::Change::None) {
+  if (model_.mirror(log) != LogSelection::Change::None) {
+    announceChange();
+    refresh();
+  }
+}
+
+// Nothing is made for a screen reader unless one listens.
+void LogView::announceChange() {
+  const TextChange& change = model_.lastChange();
+  if (!QAccessible::isActive() || change.kind == TextChange::Kind::None) {
     return;
   }
-  log_ = &log;
-  rows_.setLog(log);
-  if (change == LogSelection::Change::Replaced) {
-    rows_.forget();
-    top_ = RowSpot{std::min(top_.line, log.lineCount() - 1), 0, 0};
+  const std::u16string_view text =
+      std::u16string_view(model_.log()->text())
+          .substr(change.range.begin, change.range.end - change.range.begin);
+  const QString announced(reinterpret_cast<const QChar*>(text.data()),
+                          static_cast<qsizetype>(text.size()));
+  const int position = static_cast<int>(change.range.begin);
+  if (change.kind == TextChange::Kind::Inserted) {
+    QAccessibleTextInsertEvent event(this, position, announced);
+    QAccessible::updateAccessibility(&event);
+  } else {
+    QAccessibleTextUpdateEvent event(this, position, QString(), announced);
+    QAccessible::updateAccessibility(&event);
   }
-  showCaret();
 }
 
 QString LogView::selectedText() const {
-  return QString::fromStdU16String(selection_.selectedText());
+  return QString::fromStdU16String(model_.selection().selectedText());
 }
 
 void LogView::copy() const {
-  if (selectionStart() < selectionEnd()) {
+  if (model_.canCopy()) {
     QGuiApplication::clipboard()->setText(selectedText());
   }
 }
 
 void LogView::selectAll() {
-  selection_.selectAll();
-  viewport()->update();
+  model_.selectAll();
+  refresh();
 }
 
-std::size_t LogView::bottomPosition() {
-  return log_ == nullptr ? 0 : positionAt(QPoint(INT_MAX / 2, viewport()->height()));
+void LogView::select(std::size_t anchor, std::size_t caret) {
+  model_.select(anchor, caret);
+  refresh();
 }
 
-void LogView::selectRange(std::size_t start, std::size_t end) {
-  if (log_ == nullptr) {
-    return;
-  }
-  selection_.moveCaret(end, false);
-  showCaret();
-  moveCaret(start, true);
-}
-
-int LogView::rowsOnScreen() const {
-  return std::max(1, (viewport()->height() - kMargin) / rows_.rowHeight());
+void LogView::showPosition(std::size_t position) {
+  model_.showPosition(position);
+  refresh();
 }
 
 void LogView::relayout() {
-  rows_.setFormat(font(), viewport(), viewport()->width() - 2 * kMargin);
-  if (log_ != nullptr) {
-    scrollTo(rows_.moved(top_, 0));
-  }
+  metrics_.setFont(font(), viewport());
+  model_.resize(viewport()->width(), viewport()->height());
+  refresh();
 }
 
-// Shows rows from `top` on, but no further down than needed to show the last
-// row at the bottom; the scroll bar follows.
-void LogView::scrollTo(RowSpot top) {
-  const RowSpot end = rows_.lastTop(rowsOnScreen());
-  top_ = std::min(top, end);
+void LogView::refresh() {
+  const ScrollBarState& state = model_.scrollBar();
   syncingScrollBar_ = true;
   QScrollBar* bar = verticalScrollBar();
-  const std::size_t last = LogRows::lastScrollLine(end);
-  bar->setRange(0, static_cast<int>(std::min<std::size_t>(last, INT_MAX)));
-  bar->setPageStep(rowsOnScreen());
-  bar->setValue(static_cast<int>(std::min<std::size_t>(top_ == end ? last : top_.line, INT_MAX)));
+  bar->setRange(0, state.last);
+  bar->setPageStep(state.page);
+  bar->setValue(state.value);
   syncingScrollBar_ = false;
   viewport()->update();
-}
-
-void LogView::scrollRows(long rows) {
-  if (log_ != nullptr) {
-    scrollTo(rows_.moved(top_, rows));
+  const LogSelection& selection = model_.selection();
+  if (!QAccessible::isActive()) {
+    return;
+  }
+  if (selection.start() != announcedStart_ || selection.end() != announcedEnd_) {
+    announcedStart_ = selection.start();
+    announcedEnd_ = selection.end();
+    QAccessibleTextSelectionEvent event(this, static_cast<int>(announcedStart_),
+                                        static_cast<int>(announcedEnd_));
+    QAccessible::updateAccessibility(&event);
+  }
+  if (selection.caret() != announcedCaret_) {
+    announcedCaret_ = selection.caret();
+    QAccessibleTextCursorEvent event(this, static_cast<int>(announcedCaret_));
+    QAccessible::updateAccessibility(&event);
   }
 }
 
 // The scroll bar was moved by the user.
 void LogView::scrollContentsBy(int, int) {
-  if (syncingScrollBar_ || log_ == nullptr) {
-    return;
+  if (!syncingScrollBar_) {
+    model_.scrollToLine(verticalScrollBar()->value());
+    refresh();
   }
-  const QScrollBar* bar = verticalScrollBar();
-  scrollTo(bar->value() >= bar->maximum() ? rows_.lastRow()
-                                          : RowSpot{static_cast<std::size_t>(bar->value()), 0, 0});
-}
-
-void LogView::showCaret() { scrollTo(rows_.topShowing(top_, selection_.caret(), rowsOnScreen())); }
-
-void LogView::moveCaret(std::size_t position, bool keepAnchor) {
-  selection_.moveCaret(position, keepAnchor);
-  showCaret();
-}
-
-std::size_t LogView::positionAt(QPoint point) {
-  const int y = point.y() - kMargin;
-  const long row = y < 0 ? -1 - (-y - 1) / rows_.rowHeight() : y / rows_.rowHeight();
-  return rows_.positionAt(rows_.moved(top_, row), point.x() - kMargin);
 }
 
 void LogView::paintEvent(QPaintEvent* event) {
-  if (log_ == nullptr) {
-    return;
-  }
   QPainter painter(viewport());
   painter.setPen(palette().color(QPalette::Text));
-  RowSpot spot = top_;
-  qreal y = kMargin - static_cast<qreal>(top_.row) * rows_.rowHeight();
-  while (y < viewport()->height()) {
-    const auto piece = rows_.piece(spot);
-    drawPiece(painter, *piece, y, event->rect());
-    y += static_cast<qreal>(piece->rows()) * rows_.rowHeight();
-    if (!rows_.toNextPiece(spot)) {
-      break;
-    }
-  }
-}
-
-void LogView::drawPiece(QPainter& painter, const LaidOutPiece& piece, qreal y, const QRect& clip) {
-  const QPointF origin(kMargin, y);
-  const std::size_t start = selectionStart();
-  const std::size_t end = selectionEnd();
-  const std::size_t line = log_->lineOf(piece.begin);
-  const bool endsLine = piece.end == log_->lineEnd(line);
-  QList<QTextLayout::FormatRange> selection;
-  if (find_ != nullptr) {
-    for (const TextMatch& match : find_->highlights(*log_, piece.begin, piece.end)) {
+  const QRect clip = event->rect();
+  for (const PieceOnScreen& onScreen : model_.piecesIn(clip.top(), clip.bottom() + 1)) {
+    const auto& piece = static_cast<const QtLaidOutPiece&>(*onScreen.piece);
+    QList<QTextLayout::FormatRange> selection;
+    for (const auto& [from, to] : onScreen.found) {
       QTextLayout::FormatRange range;
-      range.start = static_cast<int>(std::max(match.start, piece.begin) - piece.begin);
-      range.length = static_cast<int>(std::min(match.end(), piece.end) - piece.begin) - range.start;
+      range.start = static_cast<int>(from);
+      range.length = static_cast<int>(to - from);
       range.format.setBackground(toQColor(FindBar::kHighlightBackground));
       range.format.setForeground(toQColor(FindBar::kHighlightText));
       selection.append(range);
     }
+    if (onScreen.selectedFrom < onScreen.selectedTo) {
+      QTextLayout::FormatRange range;
+      range.start = static_cast<int>(onScreen.selectedFrom);
+      range.length = static_cast<int>(onScreen.selectedTo - onScreen.selectedFrom);
+      range.format.setBackground(palette().brush(QPalette::Highlight));
+      range.format.setForeground(palette().brush(QPalette::HighlightedText));
+      selection.append(range);
+    }
+    piece.layout().draw(&painter, QPointF(onScreen.x, onScreen.y), selection, clip);
+    if (onScreen.selectedLineEnd) {
+      painter.fillRect(rectOf(*onScreen.selectedLineEnd), palette().brush(QPalette::Highlight));
+    }
   }
-  if (start < end && start <= piece.end && end > piece.begin) {
-    QTextLayout::FormatRange range;
-    range.start = static_cast<int>(std::max(start, piece.begin) - piece.begin);
-    range.length = static_cast<int>(std::min(end, piece.end) - piece.begin) - range.start;
-    range.format.setBackground(palette().brush(QPalette::Highlight));
-    range.format.setForeground(palette().brush(QPalette::HighlightedText));
-    selection.append(range);
-  }
-  piece.layout.draw(&painter, origin, selection, clip);
-  // A selected line end shows as a selected blank after the line's text.
-  if (endsLine && start <= piece.end && end > piece.end && line + 1 < log_->lineCount()) {
-    const QTextLine last = piece.layout.lineAt(piece.rows() - 1);
-    painter.fillRect(QRectF(origin.x() + last.naturalTextWidth(), y + last.y(),
-                            fontMetrics().horizontalAdvance(QLatin1Char(' ')), last.height()),
-                     palette().brush(QPalette::Highlight));
-  }
-  const std::size_t caret = selection_.caret();
-  if (hasFocus() && caret >= piece.begin &&
-      (caret < piece.end || (caret == piece.end && endsLine))) {
-    piece.layout.drawCursor(&painter, origin, static_cast<int>(caret - piece.begin));
+  if (hasFocus()) {
+    if (const auto caret = model_.caretBox()) {
+      painter.fillRect(rectOf(*caret), palette().brush(QPalette::Text));
+    }
   }
 }
 
@@ -206,7 +210,7 @@ void LogView::changeEvent(QEvent* event) {
 }
 
 void LogView::keyPressEvent(QKeyEvent* event) {
-  if (log_ == nullptr) {
+  if (model_.log() == nullptr) {
     QAbstractScrollArea::keyPressEvent(event);
     return;
   }
@@ -218,123 +222,68 @@ void LogView::keyPressEvent(QKeyEvent* event) {
     selectAll();
     return;
   }
-  // Each motion, as a plain key and with the selection extended.
-  const auto is = [event](QKeySequence::StandardKey move, QKeySequence::StandardKey select) {
-    return event == move || event == select;
-  };
-  const bool extend = event->modifiers().testFlag(Qt::ShiftModifier);
-  // Past the first or the last row is the start or the end of the log.
-  const std::size_t caret = selection_.caret();
-  const auto rowsAway = [this, caret](long rows) {
-    const RowSpot from = rows_.spotOf(caret);
-    const RowSpot to = rows_.moved(from, rows);
-    if (to == from) {
-      return rows < 0 ? std::size_t{0} : log_->text().size();
+  for (const MotionKeys& keys : kMotionKeys) {
+    if (event == keys.move || event == keys.select) {
+      model_.move(keys.motion, event == keys.select);
+      refresh();
+      return;
     }
-    return rows_.positionAt(to, rows_.xOf(caret));
-  };
-  if (is(QKeySequence::MoveToStartOfDocument, QKeySequence::SelectStartOfDocument)) {
-    moveCaret(0, extend);
-  } else if (is(QKeySequence::MoveToEndOfDocument, QKeySequence::SelectEndOfDocument)) {
-    moveCaret(log_->text().size(), extend);
-  } else if (is(QKeySequence::MoveToNextChar, QKeySequence::SelectNextChar)) {
-    moveCaret(selection_.nextPosition(caret), extend);
-  } else if (is(QKeySequence::MoveToPreviousChar, QKeySequence::SelectPreviousChar)) {
-    moveCaret(selection_.previousPosition(caret), extend);
-  } else if (is(QKeySequence::MoveToNextLine, QKeySequence::SelectNextLine)) {
-    moveCaret(rowsAway(1), extend);
-  } else if (is(QKeySequence::MoveToPreviousLine, QKeySequence::SelectPreviousLine)) {
-    moveCaret(rowsAway(-1), extend);
-  } else if (is(QKeySequence::MoveToNextPage, QKeySequence::SelectNextPage)) {
-    const long page = rowsOnScreen();
-    const std::size_t position = rowsAway(page);
-    scrollRows(page);
-    moveCaret(position, extend);
-  } else if (is(QKeySequence::MoveToPreviousPage, QKeySequence::SelectPreviousPage)) {
-    const long page = rowsOnScreen();
-    const std::size_t position = rowsAway(-page);
-    scrollRows(-page);
-    moveCaret(position, extend);
-  } else if (is(QKeySequence::MoveToStartOfLine, QKeySequence::SelectStartOfLine)) {
-    moveCaret(rows_.positionAt(rows_.spotOf(caret), 0), extend);
-  } else if (is(QKeySequence::MoveToEndOfLine, QKeySequence::SelectEndOfLine)) {
-    moveCaret(rows_.positionAt(rows_.spotOf(caret), kFarRight), extend);
-  } else {
-    QAbstractScrollArea::keyPressEvent(event);
   }
+  QAbstractScrollArea::keyPressEvent(event);
 }
 
 void LogView::mousePressEvent(QMouseEvent* event) {
-  if (log_ == nullptr || event->button() != Qt::LeftButton) {
-    return;
+  const QPoint at = event->position().toPoint();
+  if (event->button() == Qt::LeftButton &&
+      model_.press(at.x(), at.y(), event->modifiers().testFlag(Qt::ShiftModifier))) {
+    refresh();
   }
-  dragging_ = true;
-  moveCaret(positionAt(event->position().toPoint()),
-            event->modifiers().testFlag(Qt::ShiftModifier));
 }
 
-// Dragging past the top or the bottom scrolls a row at a time, and goes on
-// scrolling while the mouse stays there.
 void LogView::mouseMoveEvent(QMouseEvent* event) {
-  if (!dragging_ || !event->buttons().testFlag(Qt::LeftButton)) {
+  if (!event->buttons().testFlag(Qt::LeftButton) || !model_.dragging()) {
     return;
   }
-  dragPoint_ = event->position().toPoint();
-  dragOn();
-  if (dragPoint_.y() < 0 || dragPoint_.y() >= viewport()->height()) {
-    dragScroll_.start(kDragScrollMs, this);
+  const QPoint at = event->position().toPoint();
+  if (model_.dragTo(at.x(), at.y())) {
+    dragScroll_.start(LogViewModel::kDragScrollMs, this);
   } else {
     dragScroll_.stop();
   }
+  refresh();
 }
 
 void LogView::timerEvent(QTimerEvent* event) {
   if (event->timerId() == dragScroll_.timerId()) {
-    dragOn();
+    model_.dragOn();
+    refresh();
   } else {
     QAbstractScrollArea::timerEvent(event);
   }
 }
 
-void LogView::dragOn() {
-  if (dragPoint_.y() < 0) {
-    scrollRows(-1);
-  } else if (dragPoint_.y() >= viewport()->height()) {
-    scrollRows(1);
-  }
-  selection_.moveCaret(
-      positionAt(QPoint(dragPoint_.x(), std::clamp(dragPoint_.y(), 0, viewport()->height() - 1))),
-      true);
-  viewport()->update();
-}
-
 void LogView::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !dragging_) {
+  if (event->button() != Qt::LeftButton || !model_.endDrag()) {
     return;
   }
-  dragging_ = false;
   dragScroll_.stop();
   QClipboard* clipboard = QGuiApplication::clipboard();
-  if (clipboard->supportsSelection() && selectionStart() < selectionEnd()) {
+  if (clipboard->supportsSelection() && model_.canCopy()) {
     clipboard->setText(selectedText(), QClipboard::Selection);
   }
 }
 
 void LogView::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (log_ == nullptr || event->button() != Qt::LeftButton) {
-    return;
+  if (event->button() == Qt::LeftButton) {
+    const QPoint at = event->position().toPoint();
+    model_.selectWordAt(at.x(), at.y());
+    refresh();
   }
-  selection_.selectWordAt(positionAt(event->position().toPoint()));
-  dragging_ = false;
-  viewport()->update();
 }
 
-// A notch of 120 scrolls the system's number of rows; finer wheels add up.
 void LogView::wheelEvent(QWheelEvent* event) {
-  wheelAngle_ += static_cast<long>(event->angleDelta().y()) * QApplication::wheelScrollLines();
-  const long rows = wheelAngle_ / 120;
-  wheelAngle_ -= rows * 120;
-  scrollRows(-rows);
+  model_.wheel(event->angleDelta().y(), QApplication::wheelScrollLines());
+  refresh();
   event->accept();
 }
 
@@ -342,10 +291,10 @@ void LogView::contextMenuEvent(QContextMenuEvent* event) {
   auto* menu = new QMenu(this);
   menu->setAttribute(Qt::WA_DeleteOnClose);
   QAction* copyAction = menu->addAction(QString::fromUtf16(kCopyEntry), this, &LogView::copy);
-  copyAction->setEnabled(selectionStart() < selectionEnd());
+  copyAction->setEnabled(model_.canCopy());
   menu->addSeparator();
   QAction* all = menu->addAction(QString::fromUtf16(kSelectAllEntry), this, &LogView::selectAll);
-  all->setEnabled(log_ != nullptr && !log_->text().empty());
+  all->setEnabled(model_.canSelectAll());
   menu->popup(event->globalPos());
 }
 

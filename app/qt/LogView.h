@@ -1,8 +1,7 @@
 #pragma once
 
-#include "app/logview/FindBar.h"
-#include "app/logview/LogSelection.h"
-#include "app/qt/LogViewRows.h"
+#include "app/logview/LogViewModel.h"
+#include "app/qt/LogViewMetrics.h"
 #include "interpreter/Log.h"
 
 #include <QAbstractScrollArea>
@@ -13,36 +12,29 @@
 namespace zor {
 
 // Text1: shows the console's log, read-only but selectable and copyable.
-// It draws only the rows on screen, straight from the log's text, so it
-// costs what the screen shows, not what the log holds. CR LF line ends show
-// as line breaks; copied text keeps them. The caret is moved only when the
-// log changed, so reading or selecting in the view is left alone while the
-// user types. The scroll bar counts lines; wheel and keys scroll by rows.
+// What it shows and does is the log view model's; this maps Qt's events
+// onto it, paints the pieces it hands out and keeps the scroll bar in step.
 class LogView final : public QAbstractScrollArea {
  public:
   explicit LogView(QWidget* parent);
 
   // Shows `log`, which must outlive the view.
   void mirror(const Log& log);
-  const Log* log() const { return log_; }
-  // Highlights the matches of `find` on screen; it must outlive the view.
-  void highlight(const FindBar& find) { find_ = &find; }
 
+  const LogViewModel& model() const { return model_; }
+  LogViewModel& model() { return model_; }
   // Selection and caret as positions in the log's text.
-  std::size_t selectionStart() const { return selection_.start(); }
-  std::size_t selectionEnd() const { return selection_.end(); }
-  std::size_t caretPosition() const { return selection_.caret(); }
+  std::size_t selectionStart() const { return model_.selection().start(); }
+  std::size_t selectionEnd() const { return model_.selection().end(); }
+  std::size_t caretPosition() const { return model_.selection().caret(); }
   QString selectedText() const;
   // The first row on screen.
-  const RowSpot& topRow() const { return top_; }
-
-  // Where the text below the view starts.
-  std::size_t bottomPosition();
-  // Selects [start, end) and scrolls it into view.
-  void selectRange(std::size_t start, std::size_t end);
+  const RowSpot& topRow() const { return model_.top(); }
 
   void copy() const;
   void selectAll();
+  void select(std::size_t anchor, std::size_t caret);
+  void showPosition(std::size_t position);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -61,26 +53,19 @@ class LogView final : public QAbstractScrollArea {
   void timerEvent(QTimerEvent* event) override;
 
  private:
-  int rowsOnScreen() const;
   void relayout();
-  void scrollTo(RowSpot top);
-  void scrollRows(long rows);
-  void showCaret();
-  void moveCaret(std::size_t position, bool keepAnchor);
-  void dragOn();
-  std::size_t positionAt(QPoint point);
-  void drawPiece(QPainter& painter, const LaidOutPiece& piece, qreal y, const QRect& clip);
+  // The model changed what is on screen: the scroll bar and the view follow.
+  void refresh();
+  // Tells a screen reader, if one listens, what the last mirror() changed.
+  void announceChange();
 
-  const Log* log_ = nullptr;
-  const FindBar* find_ = nullptr;
-  LogViewRows rows_;
-  LogSelection selection_;
-  RowSpot top_;
+  LogViewMetrics metrics_;
+  LogViewModel model_{metrics_};
   bool syncingScrollBar_ = false;
-  bool dragging_ = false;
-  QPoint dragPoint_;
   QBasicTimer dragScroll_;
-  long wheelAngle_ = 0;  // wheel turn not yet scrolled, times rows a notch
+  std::size_t announcedCaret_ = 0;
+  std::size_t announcedStart_ = 0;
+  std::size_t announcedEnd_ = 0;
 };
 
 }  // namespace zor

@@ -85,12 +85,12 @@ LRESULT FindBox::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == kPauseTimer) {
         search();
       } else if (wParam == kCountTimer) {
-        bar_.countStep(*view_.log());
+        bar_.countStep(*view_.model().log());
         showCount();
       }
       return 0;
     case WM_CTLCOLOREDIT:
-      if (reinterpret_cast<HWND>(lParam) == edit_ && bar_.nothingFound(*view_.log())) {
+      if (reinterpret_cast<HWND>(lParam) == edit_ && bar_.nothingFound(*view_.model().log())) {
         if (tint_ == nullptr) {
           tint_ = CreateSolidBrush(kTint);
         }
@@ -161,17 +161,17 @@ bool FindBox::key(WPARAM key) {
     // A key right after typing finds what was typed, without the pause.
     search();
   } else {
-    apply(bar_.press(findKey, pressed(VK_SHIFT), *view_.log()));
+    apply(bar_.press(findKey, pressed(VK_SHIFT), *view_.model().log()));
     showCount();
   }
   return true;
 }
 
-void FindBox::findKey() { apply(bar_.press(FindKey::CtrlF, false, *view_.log())); }
+void FindBox::findKey() { apply(bar_.press(FindKey::CtrlF, false, *view_.model().log())); }
 
 void FindBox::logChanged() {
   if (bar_.isOpen()) {
-    bar_.follow(*view_.log());
+    bar_.follow(*view_.model().log());
     showCount();
   }
 }
@@ -186,7 +186,7 @@ void FindBox::edited() {
 void FindBox::search() {
   pausing_ = false;
   KillTimer(box_, kPauseTimer);
-  apply(bar_.search(*view_.log(), view_.bottomPosition()));
+  apply(bar_.search(*view_.model().log(), view_.model().bottomPosition()));
   showCount();
 }
 
@@ -201,7 +201,7 @@ void FindBox::apply(const FindBar::Outcome& outcome) {
     SendMessageW(edit_, EM_SETSEL, 0, -1);
   }
   if (outcome.select) {
-    view_.selectRange(outcome.select->start, outcome.select->end());
+    view_.select(outcome.select->start, outcome.select->end());
   }
   InvalidateRect(view_.handle(), nullptr, FALSE);
   if (outcome.closeBox) {
@@ -214,7 +214,7 @@ void FindBox::apply(const FindBar::Outcome& outcome) {
 }
 
 void FindBox::showCount() {
-  const Log& log = *view_.log();
+  const Log& log = *view_.model().log();
   if (bar_.counting(log)) {
     SetTimer(box_, kCountTimer, USER_TIMER_MINIMUM, nullptr);
   } else {

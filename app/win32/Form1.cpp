@@ -78,6 +78,7 @@ Form1::Form1(HINSTANCE instance, Services services) : console_(std::move(service
   text1_ = std::make_unique<LogView>(frame1_);
   SetWindowPos(frame1_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   // Over the log, so the frames keep their layout.
+  text1_->model().highlight(findBar_);
   find_ =
       std::make_unique<FindBox>(form_, findBar_, *text1_, [this] { SetFocus(text2_->handle()); });
   ACCEL find{FVIRTKEY | FCONTROL, 'F', kFindCommand};

@@ -1,6 +1,7 @@
 #include "app/win32/LogView.h"
 
 #include "app/logview/LogViewMenu.h"
+#include "app/logview/WrappedPiece.h"
 
 #include "app/win32/WindowObject.h"
 
@@ -14,12 +15,6 @@ namespace zor {
 namespace {
 
 constexpr wchar_t kClassName[] = L"ZorLogView";
-// Room between the frame and the text, in pixels.
-constexpr int kMargin = 2;
-// Right of every row.
-constexpr int kFarRight = INT_MAX / 2;
-// How often a drag past the view's edge scrolls a row.
-constexpr UINT kDragScrollMs = 50;
 constexpr UINT_PTR kDragTimer = 1;
 constexpr UINT_PTR kCopyCommand = 1;
 constexpr UINT_PTR kSelectAllCommand = 2;
@@ -42,12 +37,27 @@ POINT pointOf(LPARAM lParam) {
 
 bool pressed(int key) { return GetKeyState(key) < 0; }
 
-// A rectangle filled in a plain colour.
-void fill(HDC dc, const RECT& rect, COLORREF colour) {
-  const COLORREF before = SetBkColor(dc, colour);
-  ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, L"", 0, nullptr);
-  SetBkColor(dc, before);
+RECT rectOf(const ViewBox& box) {
+  return RECT{box.left, box.top, box.left + box.width, box.top + box.height};
 }
+
+// The motion of each key the view answers, plain and with Ctrl.
+struct MotionKey {
+  WPARAM key;
+  CaretMotion plain;
+  CaretMotion control;
+};
+
+constexpr MotionKey kMotionKeys[] = {
+    {VK_RIGHT, CaretMotion::NextCharacter, CaretMotion::NextWord},
+    {VK_LEFT, CaretMotion::PreviousCharacter, CaretMotion::PreviousWord},
+    {VK_DOWN, CaretMotion::NextRow, CaretMotion::NextRow},
+    {VK_UP, CaretMotion::PreviousRow, CaretMotion::PreviousRow},
+    {VK_NEXT, CaretMotion::NextPage, CaretMotion::NextPage},
+    {VK_PRIOR, CaretMotion::PreviousPage, CaretMotion::PreviousPage},
+    {VK_HOME, CaretMotion::RowStart, CaretMotion::Start},
+    {VK_END, CaretMotion::RowEnd, CaretMotion::End},
+};
 
 }  // namespace
 
@@ -66,16 +76,9 @@ LRESULT CALLBACK LogView::windowProc(HWND window, UINT message, WPARAM wParam, L
 }
 
 void LogView::mirror(const Log& log) {
-  const LogSelection::Change change = selection_.mirror(log);
-  if (change == LogSelection::Change::None) {
-    return;
+  if (model_.mirror(log) != LogSelection::Change::None) {
+    refresh();
   }
-  rows_.setLog(log);
-  if (change == LogSelection::Change::Replaced) {
-    rows_.forget();
-    top_ = RowSpot{std::min(top_.line, log.lineCount() - 1), 0, 0};
-  }
-  showCaret();
 }
 
 LRESULT LogView::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -101,8 +104,7 @@ LRESULT LogView::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // The log's text for whoever reads the box's text: accessibility tools,
     // or a program that drives the window.
     case WM_GETTEXTLENGTH:
-      return selection_.log() == nullptr ? 0
-                                         : static_cast<LRESULT>(selection_.log()->text().size());
+      return model_.log() == nullptr ? 0 : static_cast<LRESULT>(model_.log()->text().size());
     case WM_GETTEXT:
       return static_cast<LRESULT>(textInto(reinterpret_cast<wchar_t*>(lParam), wParam));
     case WM_SETTEXT:
@@ -118,57 +120,54 @@ LRESULT LogView::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
-    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDOWN: {
       SetFocus(window_);
-      if (selection_.log() != nullptr) {
+      const POINT at = pointOf(lParam);
+      if (model_.press(at.x, at.y, (wParam & MK_SHIFT) != 0)) {
         SetCapture(window_);
-        dragging_ = true;
-        moveCaret(positionAt(pointOf(lParam)), (wParam & MK_SHIFT) != 0);
-      }
-      return 0;
-    case WM_LBUTTONDBLCLK:
-      if (selection_.log() != nullptr) {
-        selection_.selectWordAt(positionAt(pointOf(lParam)));
-        placeCaret();
-        InvalidateRect(window_, nullptr, FALSE);
-      }
-      return 0;
-    // Dragging past the top or the bottom scrolls a row at a time, and goes
-    // on scrolling while the mouse stays there.
-    case WM_MOUSEMOVE: {
-      if (!dragging_ || (wParam & MK_LBUTTON) == 0) {
-        return 0;
-      }
-      dragPoint_ = pointOf(lParam);
-      dragOn();
-      RECT client;
-      GetClientRect(window_, &client);
-      if (dragPoint_.y < 0 || dragPoint_.y >= client.bottom) {
-        SetTimer(window_, kDragTimer, kDragScrollMs, nullptr);
-      } else {
-        KillTimer(window_, kDragTimer);
+        refresh();
       }
       return 0;
     }
+    case WM_LBUTTONDBLCLK: {
+      const POINT at = pointOf(lParam);
+      model_.selectWordAt(at.x, at.y);
+      refresh();
+      return 0;
+    }
+    case WM_MOUSEMOVE: {
+      if ((wParam & MK_LBUTTON) == 0 || !model_.dragging()) {
+        return 0;
+      }
+      const POINT at = pointOf(lParam);
+      if (model_.dragTo(at.x, at.y)) {
+        SetTimer(window_, kDragTimer, LogViewModel::kDragScrollMs, nullptr);
+      } else {
+        KillTimer(window_, kDragTimer);
+      }
+      refresh();
+      return 0;
+    }
     case WM_TIMER:
-      if (wParam == kDragTimer && dragging_) {
-        dragOn();
+      if (wParam == kDragTimer) {
+        model_.dragOn();
+        refresh();
       }
       return 0;
     case WM_LBUTTONUP:
-      if (dragging_) {
+      if (GetCapture() == window_) {
         ReleaseCapture();
       }
       return 0;
     case WM_CAPTURECHANGED:
-      dragging_ = false;
+      model_.endDrag();
       KillTimer(window_, kDragTimer);
       return 0;
     case WM_CONTEXTMENU:
       contextMenu(lParam);
       return 0;
     case WM_SETFOCUS:
-      CreateCaret(window_, nullptr, 1, rows_.rowHeight());
+      CreateCaret(window_, nullptr, 1, model_.rowHeight());
       placeCaret();
       ShowCaret(window_);
       return 0;
@@ -186,17 +185,11 @@ std::size_t LogView::textInto(wchar_t* buffer, std::size_t room) const {
     return 0;
   }
   const std::u16string empty;
-  const std::u16string& text = selection_.log() == nullptr ? empty : selection_.log()->text();
+  const std::u16string& text = model_.log() == nullptr ? empty : model_.log()->text();
   const std::size_t count = std::min(text.size(), room - 1);
   std::memcpy(buffer, text.data(), count * sizeof(wchar_t));
   buffer[count] = L'\0';
   return count;
-}
-
-int LogView::rowsOnScreen() const {
-  RECT client;
-  GetClientRect(window_, &client);
-  return std::max(1, (static_cast<int>(client.bottom) - kMargin) / rows_.rowHeight());
 }
 
 void LogView::relayout() {
@@ -205,217 +198,111 @@ void LogView::relayout() {
   }
   RECT client;
   GetClientRect(window_, &client);
-  rows_.setFormat(font_, static_cast<int>(client.right) - 2 * kMargin);
+  metrics_.setFont(font_);
+  model_.resize(static_cast<int>(client.right), static_cast<int>(client.bottom));
   if (font_ != nullptr && GetFocus() == window_) {
-    CreateCaret(window_, nullptr, 1, rows_.rowHeight());
+    CreateCaret(window_, nullptr, 1, model_.rowHeight());
     ShowCaret(window_);
   }
-  scrollTo(selection_.log() != nullptr ? rows_.moved(top_, 0) : RowSpot{});
+  refresh();
 }
 
-// Shows rows from `top` on, but no further down than needed to show the last
-// row at the bottom; the scroll bar follows. It is always there, and is
-// disabled when there is nothing to scroll.
-void LogView::scrollTo(RowSpot top) {
+// The scroll bar is always there, and is disabled when there is nothing to
+// scroll.
+void LogView::select(std::size_t anchor, std::size_t caret) {
+  model_.select(anchor, caret);
+  refresh();
+}
+
+void LogView::refresh() {
+  const ScrollBarState& state = model_.scrollBar();
   SCROLLINFO bar{};
   bar.cbSize = sizeof bar;
   bar.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
-  const int page = rowsOnScreen();
-  if (selection_.log() != nullptr) {
-    const RowSpot end = rows_.lastTop(page);
-    top_ = std::min(top, end);
-    const std::size_t last = std::min<std::size_t>(LogRows::lastScrollLine(end), INT_MAX / 2);
-    bar.nMax = static_cast<int>(last) + page - 1;
-    bar.nPos = static_cast<int>(top_ == end ? last : std::min(top_.line, last));
-  } else {
-    top_ = RowSpot{};
-    bar.nMax = page - 1;
-  }
-  bar.nPage = static_cast<UINT>(page);
+  bar.nMax = state.last + state.page - 1;
+  bar.nPage = static_cast<UINT>(state.page);
+  bar.nPos = state.value;
   SetScrollInfo(window_, SB_VERT, &bar, TRUE);
   InvalidateRect(window_, nullptr, FALSE);
   placeCaret();
 }
 
-void LogView::scrollRows(long rows) {
-  if (selection_.log() != nullptr) {
-    scrollTo(rows_.moved(top_, rows));
-  }
-}
-
 void LogView::scrollBarMoved(int code) {
-  const long page = rowsOnScreen();
+  const long page = model_.rowsOnScreen();
   switch (code) {
     case SB_LINEUP:
-      scrollRows(-1);
+      model_.scrollRows(-1);
       break;
     case SB_LINEDOWN:
-      scrollRows(1);
+      model_.scrollRows(1);
       break;
     case SB_PAGEUP:
-      scrollRows(-page);
+      model_.scrollRows(-page);
       break;
     case SB_PAGEDOWN:
-      scrollRows(page);
+      model_.scrollRows(page);
       break;
     case SB_TOP:
-      scrollTo(RowSpot{});
+      model_.scrollToLine(0);
       break;
     case SB_BOTTOM:
-      scrollTo(rows_.lastRow());
+      model_.scrollToLine(LONG_MAX);
       break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
       SCROLLINFO bar{};
       bar.cbSize = sizeof bar;
-      bar.fMask = SIF_ALL;
+      bar.fMask = SIF_TRACKPOS;
       GetScrollInfo(window_, SB_VERT, &bar);
-      const int last = bar.nMax - static_cast<int>(bar.nPage) + 1;
-      if (selection_.log() != nullptr) {
-        scrollTo(bar.nTrackPos >= last
-                     ? rows_.lastRow()
-                     : RowSpot{static_cast<std::size_t>(std::max(bar.nTrackPos, 0)), 0, 0});
-      }
+      model_.scrollToLine(bar.nTrackPos);
       break;
     }
     default:
-      break;
+      return;
   }
+  refresh();
 }
-
-void LogView::showCaret() { scrollTo(rows_.topShowing(top_, selection_.caret(), rowsOnScreen())); }
 
 // The system caret stands at the view's caret when that is on screen, and
 // out of sight otherwise.
 void LogView::placeCaret() {
-  if (GetFocus() != window_) {
-    return;
+  if (GetFocus() == window_) {
+    const auto caret = model_.caretBox();
+    SetCaretPos(caret ? caret->left : -INT_MAX / 2, caret ? caret->top : -INT_MAX / 2);
   }
-  POINT at{-kFarRight, -kFarRight};
-  if (selection_.log() != nullptr) {
-    const RowSpot spot = rows_.spotOf(selection_.caret());
-    RowSpot row = top_;
-    for (int onScreen = 0, rows = rowsOnScreen(); onScreen <= rows; ++onScreen) {
-      if (row == spot) {
-        at = POINT{kMargin + rows_.xOf(selection_.caret()), kMargin + onScreen * rows_.rowHeight()};
-        break;
-      }
-      const RowSpot next = rows_.moved(row, 1);
-      if (next == row) {
-        break;
-      }
-      row = next;
-    }
-  }
-  SetCaretPos(at.x, at.y);
-}
-
-void LogView::moveCaret(std::size_t position, bool keepAnchor) {
-  selection_.moveCaret(position, keepAnchor);
-  showCaret();
-}
-
-std::size_t LogView::bottomPosition() {
-  RECT client;
-  GetClientRect(window_, &client);
-  return log() == nullptr ? 0 : positionAt(POINT{kFarRight, client.bottom});
-}
-
-void LogView::selectRange(std::size_t start, std::size_t end) {
-  if (log() == nullptr) {
-    return;
-  }
-  moveCaret(end, false);
-  moveCaret(start, true);
-}
-
-std::size_t LogView::positionAt(POINT point) {
-  const int y = static_cast<int>(point.y) - kMargin;
-  const int height = rows_.rowHeight();
-  const long row = y < 0 ? -1 - (-y - 1) / height : y / height;
-  return rows_.positionAt(rows_.moved(top_, row), static_cast<int>(point.x) - kMargin);
-}
-
-void LogView::dragOn() {
-  RECT client;
-  GetClientRect(window_, &client);
-  if (dragPoint_.y < 0) {
-    scrollRows(-1);
-  } else if (dragPoint_.y >= client.bottom) {
-    scrollRows(1);
-  }
-  const POINT inside{dragPoint_.x, std::clamp<LONG>(dragPoint_.y, 0, client.bottom - 1)};
-  selection_.moveCaret(positionAt(inside), true);
-  placeCaret();
-  InvalidateRect(window_, nullptr, FALSE);
 }
 
 bool LogView::keyDown(WPARAM key) {
-  const Log* log = selection_.log();
-  if (log == nullptr) {
+  if (model_.log() == nullptr) {
     return false;
   }
   const bool control = pressed(VK_CONTROL);
-  const bool extend = pressed(VK_SHIFT);
   if (control && (key == 'C' || key == VK_INSERT)) {
     copy();
     return true;
   }
   if (control && key == 'A') {
-    selectAll();
+    model_.selectAll();
+    refresh();
     return true;
   }
-  const std::size_t caret = selection_.caret();
-  // Past the first or the last row is the start or the end of the log.
-  const auto rowsAway = [this, caret, log](long rows) {
-    const RowSpot from = rows_.spotOf(caret);
-    const RowSpot to = rows_.moved(from, rows);
-    if (to == from) {
-      return rows < 0 ? std::size_t{0} : log->text().size();
-    }
-    return rows_.positionAt(to, rows_.xOf(caret));
-  };
-  const long page = rowsOnScreen();
-  switch (key) {
-    case VK_HOME:
-      moveCaret(control ? 0 : rows_.positionAt(rows_.spotOf(caret), 0), extend);
-      return true;
-    case VK_END:
-      moveCaret(control ? log->text().size() : rows_.positionAt(rows_.spotOf(caret), kFarRight),
-                extend);
-      return true;
-    case VK_RIGHT:
-      moveCaret(selection_.nextPosition(caret), extend);
-      return true;
-    case VK_LEFT:
-      moveCaret(selection_.previousPosition(caret), extend);
-      return true;
-    case VK_DOWN:
-      moveCaret(rowsAway(1), extend);
-      return true;
-    case VK_UP:
-      moveCaret(rowsAway(-1), extend);
-      return true;
-    case VK_NEXT:
-    case VK_PRIOR: {
-      const long rows = key == VK_NEXT ? page : -page;
-      const std::size_t position = rowsAway(rows);
-      scrollRows(rows);
-      moveCaret(position, extend);
+  for (const MotionKey& motion : kMotionKeys) {
+    if (motion.key == key) {
+      model_.move(control ? motion.control : motion.plain, pressed(VK_SHIFT));
+      refresh();
       return true;
     }
-    default:
-      return false;
   }
+  return false;
 }
 
 // The selection with the log's own line ends, as Unicode text.
 void LogView::copy() const {
-  if (selection_.empty() || !OpenClipboard(window_)) {
+  if (!model_.canCopy() || !OpenClipboard(window_)) {
     return;
   }
   EmptyClipboard();
-  const std::u16string text = selection_.selectedText();
+  const std::u16string text = model_.selection().selectedText();
   if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(char16_t))) {
     auto* target = static_cast<char16_t*>(GlobalLock(memory));
     std::memcpy(target, text.c_str(), (text.size() + 1) * sizeof(char16_t));
@@ -427,12 +314,6 @@ void LogView::copy() const {
   CloseClipboard();
 }
 
-void LogView::selectAll() {
-  selection_.selectAll();
-  placeCaret();
-  InvalidateRect(window_, nullptr, FALSE);
-}
-
 // The same entries as the Qt view's menu, with their keys shown.
 void LogView::contextMenu(LPARAM where) {
   POINT at = pointOf(where);
@@ -441,14 +322,13 @@ void LogView::contextMenu(LPARAM where) {
     ClientToScreen(window_, &at);
   }
   HMENU menu = CreatePopupMenu();
-  const Log* log = selection_.log();
   const auto state = [](bool enabled) {
     return static_cast<UINT>(enabled ? MF_ENABLED : MF_GRAYED);
   };
-  AppendMenuW(menu, MF_STRING | state(!selection_.empty()), kCopyCommand,
+  AppendMenuW(menu, MF_STRING | state(model_.canCopy()), kCopyCommand,
               reinterpret_cast<const wchar_t*>(kCopyEntry));
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(menu, MF_STRING | state(log != nullptr && !log->text().empty()), kSelectAllCommand,
+  AppendMenuW(menu, MF_STRING | state(model_.canSelectAll()), kSelectAllCommand,
               reinterpret_cast<const wchar_t*>(kSelectAllEntry));
   const UINT_PTR chosen = static_cast<UINT_PTR>(
       TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window_, nullptr));
@@ -456,20 +336,17 @@ void LogView::contextMenu(LPARAM where) {
   if (chosen == kCopyCommand) {
     copy();
   } else if (chosen == kSelectAllCommand) {
-    selectAll();
+    model_.selectAll();
+    refresh();
   }
 }
 
-// A notch scrolls the system's number of rows, or a page; finer wheels add
-// up.
+// A notch scrolls the system's number of rows, or a page.
 void LogView::wheel(short delta) {
   UINT lines = 3;
   SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-  const long perNotch = lines == WHEEL_PAGESCROLL ? rowsOnScreen() : static_cast<long>(lines);
-  wheelTurn_ += static_cast<long>(delta) * perNotch;
-  const long rows = wheelTurn_ / WHEEL_DELTA;
-  wheelTurn_ -= rows * WHEEL_DELTA;
-  scrollRows(-rows);
+  model_.wheel(delta, lines == WHEEL_PAGESCROLL ? model_.rowsOnScreen() : static_cast<long>(lines));
+  refresh();
 }
 
 // Drawn off screen first, so that a repaint never flickers.
@@ -491,17 +368,8 @@ void LogView::paint() {
                                                      reinterpret_cast<LPARAM>(window_)));
   FillRect(dc, &client, brush != nullptr ? brush : GetSysColorBrush(COLOR_WINDOW));
   SetBkMode(dc, TRANSPARENT);
-  if (selection_.log() != nullptr) {
-    RowSpot spot = top_;
-    int y = kMargin - top_.row * rows_.rowHeight();
-    while (y < client.bottom) {
-      const auto piece = rows_.piece(spot);
-      drawPiece(dc, *piece, y, client.bottom);
-      y += piece->rows() * rows_.rowHeight();
-      if (!rows_.toNextPiece(spot)) {
-        break;
-      }
-    }
+  for (const PieceOnScreen& onScreen : model_.piecesIn(0, static_cast<int>(client.bottom))) {
+    drawPiece(dc, onScreen, static_cast<int>(client.bottom));
   }
   BitBlt(screen, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
          ps.rcPaint.bottom - ps.rcPaint.top, dc, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
@@ -514,13 +382,12 @@ void LogView::paint() {
 
 // Each row is drawn at the places it was measured at; the selected part is
 // drawn again over it in the highlight colours.
-void LogView::drawPiece(HDC dc, const LaidOutPiece& piece, int y, int height) {
-  const WrappedPiece& wrapped = piece.wrapped;
+void LogView::drawPiece(HDC dc, const PieceOnScreen& onScreen, int height) {
+  const auto& wrapped = static_cast<const WrappedPiece&>(*onScreen.piece);
   const auto* text = reinterpret_cast<const wchar_t*>(wrapped.text().data());
-  const int rowHeight = rows_.rowHeight();
-  const std::size_t start = std::clamp(selection_.start(), piece.begin, piece.end) - piece.begin;
-  const std::size_t end = std::clamp(selection_.end(), piece.begin, piece.end) - piece.begin;
+  const int rowHeight = model_.rowHeight();
   std::vector<int> advances;
+  int y = onScreen.y;
   for (int row = 0; row < wrapped.rows(); ++row, y += rowHeight) {
     if (y + rowHeight <= 0 || y >= height) {
       continue;
@@ -532,32 +399,35 @@ void LogView::drawPiece(HDC dc, const LaidOutPiece& piece, int y, int height) {
     for (std::size_t i = begin; i < rowEnd; ++i) {
       advances.push_back(wrapped.left(i + 1) - wrapped.left(i));
     }
-    ExtTextOutW(dc, kMargin, y, 0, nullptr, text + begin, static_cast<UINT>(rowEnd - begin),
+    ExtTextOutW(dc, onScreen.x, y, 0, nullptr, text + begin, static_cast<UINT>(rowEnd - begin),
                 advances.data());
-    const std::size_t from = std::max(start, begin);
-    const std::size_t to = std::min(end, rowEnd);
-    if (from < to) {
-      const int left = kMargin + wrapped.left(from) - base;
-      const RECT marked{left, y, kMargin + wrapped.left(to) - base, y + rowHeight};
-      const COLORREF colour = SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
-      const COLORREF back = SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHT));
+    // A marked part is drawn again over the row in its own colours.
+    const auto mark = [&](std::size_t markFrom, std::size_t markTo, COLORREF ink, COLORREF paper) {
+      const std::size_t from = std::max(markFrom, begin);
+      const std::size_t to = std::min(markTo, rowEnd);
+      if (from >= to) {
+        return;
+      }
+      const int left = onScreen.x + wrapped.left(from) - base;
+      const RECT marked{left, y, onScreen.x + wrapped.left(to) - base, y + rowHeight};
+      const COLORREF colour = SetTextColor(dc, ink);
+      const COLORREF back = SetBkColor(dc, paper);
       ExtTextOutW(dc, left, y, ETO_OPAQUE, &marked, text + from, static_cast<UINT>(to - from),
                   advances.data() + (from - begin));
       SetBkColor(dc, back);
       SetTextColor(dc, colour);
+    };
+    for (const auto& [from, to] : onScreen.found) {
+      mark(from, to, FindBar::kHighlightText, FindBar::kHighlightBackground);
     }
-  }
-  // A selected line end shows as a selected blank after the line's text.
-  const Log& log = *selection_.log();
-  const std::size_t line = log.lineOf(piece.begin);
-  if (piece.end == log.lineEnd(line) && line + 1 < log.lineCount() &&
-      selection_.start() <= piece.end && selection_.end() > piece.end) {
-    const int last = wrapped.rows() - 1;
-    const int rowY = y - rowHeight;
-    const int left =
-        kMargin + wrapped.left(wrapped.text().size()) - wrapped.left(wrapped.rowBegin(last));
-    fill(dc, RECT{left, rowY, left + rowHeight / 3, rowY + rowHeight},
+    mark(onScreen.selectedFrom, onScreen.selectedTo, GetSysColor(COLOR_HIGHLIGHTTEXT),
          GetSysColor(COLOR_HIGHLIGHT));
+  }
+  if (onScreen.selectedLineEnd) {
+    const RECT mark = rectOf(*onScreen.selectedLineEnd);
+    const COLORREF before = SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHT));
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &mark, L"", 0, nullptr);
+    SetBkColor(dc, before);
   }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/logview/LogSelection.h"
-#include "app/win32/LogViewRows.h"
+#include "app/logview/LogViewModel.h"
+#include "app/win32/LogViewMetrics.h"
 #include "interpreter/Log.h"
 
 #include <windows.h>
@@ -11,13 +11,10 @@
 namespace zor {
 
 // Text1: shows the console's log, read-only but selectable and copyable. A
-// window of its own that draws only the rows on screen, straight from the
-// log's text, so it costs what the screen shows, not what the log holds.
-// CR LF, a lone CR and a lone LF each end a line; copied text keeps the
-// log's own line ends. The caret is moved only when the log changed, so
-// reading or selecting in the view is left alone while the user types. The
-// scroll bar counts lines; wheel and keys scroll by rows. Its colours are
-// asked of the parent, as an edit box asks for them.
+// window of its own; what it shows and does is the log view model's, and
+// this maps the window's messages onto it, paints the pieces it hands out
+// with GDI and keeps the scroll bar and the system caret in step. Its
+// colours are asked of the parent, as an edit box asks for them.
 class LogView {
  public:
   explicit LogView(HWND frame);
@@ -26,42 +23,31 @@ class LogView {
 
   HWND handle() const { return window_; }
   void mirror(const Log& log);
-  const Log* log() const { return selection_.log(); }
-  // Where the text below the view starts.
-  std::size_t bottomPosition();
-  // Selects [start, end) and scrolls it into view.
-  void selectRange(std::size_t start, std::size_t end);
+  LogViewModel& model() { return model_; }
+  // Selects [anchor, caret) or (caret, anchor], showing the caret.
+  void select(std::size_t anchor, std::size_t caret);
 
  private:
   static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void paint();
-  void drawPiece(HDC dc, const LaidOutPiece& piece, int y, int height);
-  int rowsOnScreen() const;
+  void drawPiece(HDC dc, const PieceOnScreen& onScreen, int height);
   void relayout();
-  void scrollTo(RowSpot top);
-  void scrollRows(long rows);
+  // The model changed what is on screen: the scroll bar, the view and the
+  // caret follow.
+  void refresh();
   void scrollBarMoved(int code);
-  void showCaret();
   void placeCaret();
-  void moveCaret(std::size_t position, bool keepAnchor);
   bool keyDown(WPARAM key);
-  void dragOn();
-  std::size_t positionAt(POINT point);
   void copy() const;
-  void selectAll();
   void contextMenu(LPARAM where);
   void wheel(short delta);
   std::size_t textInto(wchar_t* buffer, std::size_t room) const;
 
   HWND window_ = nullptr;
   HFONT font_ = nullptr;
-  LogViewRows rows_;
-  LogSelection selection_;
-  RowSpot top_;
-  bool dragging_ = false;
-  POINT dragPoint_{};
-  long wheelTurn_ = 0;  // wheel turn not yet scrolled, times rows a notch
+  LogViewMetrics metrics_;
+  LogViewModel model_{metrics_};
 };
 
 }  // namespace zor

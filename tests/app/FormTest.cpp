@@ -1,4 +1,5 @@
 #include "tests/support/ConsoleHarness.h"
+#include "tests/support/Transcript.h"
 
 #include "app/Layout.h"
 #include "platform/Utf8.h"
@@ -8,14 +9,8 @@ namespace {
 
 using FormTest = ConsoleTest;
 
-TEST_F(FormTest, LoadWritesTheSevenLineBanner) {
-  const std::u16string p(P);
-  EXPECT_EQ(console.log.text(),
-            p + u"Welcome to use ZOR_Command!\r\n" + p + u"欢迎使用ZOR命令符！\r\n" + p +
-                u"The version of this command is V2.0.0.0\r\n" + p +
-                u"此命令符的版本为 V2.0.0.0\r\n" + p + u"Type help/? to get help!\r\n" + p +
-                u"输入help/?获取帮助！\r\n" + p + u"程序路径Run at " +
-                fromUtf8(directory.string()) + u"\r\n");
+// The banner's text is the transcripts' welcome.txt.
+TEST_F(FormTest, LoadLeavesTheCaretAfterTheBannerAndTheInputEmpty) {
   EXPECT_EQ(console.log.caret(), console.log.text().size());
   EXPECT_EQ(console.input, u"");
 }
@@ -26,13 +21,14 @@ TEST_F(FormTest, LoadStartsFromTheSameValuesWhateverCameBefore) {
   console.vars.addds = u"x";
   formLoad(console);
   const FormVariables& v = console.vars;
-  EXPECT_EQ(v.vs, u"V2.0.0.0");
+  EXPECT_EQ(toUtf8(v.vs), "V" ZOR_PROJECT_VERSION);
   EXPECT_EQ(v.da, u"2021-5-15");
   EXPECT_EQ(v.tof, u"1");
   EXPECT_EQ(v.addds, u"#");
   EXPECT_EQ(v.addde, u"%");
   EXPECT_EQ(v.aii, u"0");
-  EXPECT_TRUE(console.log.text().starts_with(std::u16string(P) + u"Welcome"));
+  // The log starts again with the banner.
+  EXPECT_EQ(toUtf8(console.log.text()), expectedLog("", toUtf8(P), directory.string(), "\r\n"));
 }
 
 TEST_F(FormTest, UnloadClosesTheMusicPathWithItsBlank) {

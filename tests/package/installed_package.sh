@@ -4,7 +4,7 @@
 # starts the installed zor under a real X server as a normal user who may not
 # write into /usr/bin, types `save` into its window and looks for the file in
 # that user's documents folder.
-# Usage: installed_package.sh zor_2.0.0_amd64.deb
+# Usage: installed_package.sh path/to/zor_<version>_amd64.deb
 set -euo pipefail
 deb=$(realpath "$1")
 app_id=io.github.dezeza.ZorConsole
@@ -23,8 +23,12 @@ dpkg -x "$deb" "$root"
 # The package's control fields.
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = zor ] || fail "Package is $(field Package)"
-[ "$(field Version)" = 2.0.0 ] || fail "Version is $(field Version)"
-[ "$(basename "$deb")" = zor_2.0.0_amd64.deb ] || fail "file name $(basename "$deb")"
+# The package's version is the first three numbers of the program's own.
+program_version=$("$root/usr/bin/zor" --version)
+version=${program_version#ZOR Console }
+version=${version%.*}
+[ "$(field Version)" = "$version" ] || fail "Version is $(field Version), not $version"
+[ "$(basename "$deb")" = "zor_${version}_amd64.deb" ] || fail "file name $(basename "$deb")"
 for dependency in gstreamer1.0-plugins-base gstreamer1.0-plugins-good libqt6widgets6 \
   libqt6multimedia6; do
   field Depends | grep -q "\\b$dependency\\b" || fail "Depends lacks $dependency"

@@ -2,85 +2,27 @@
 #include "tests/support/ConsoleHarness.h"
 
 #include "platform/CodePage.h"
+#include "platform/Utf8.h"
+#include "tests/support/Transcript.h"
 
-#include <vector>
+#include <set>
 
 namespace zor::test {
 namespace {
 
-using Lines = std::vector<std::u16string_view>;
-
-const Lines kHelp = {
-    u"----------------help----------------",
-    u"help/? -显示此列表",
-    u"clear -清空日志",
-    u"stop -关闭命令符",
-    u"info/information -查看命令符信息",
-    u"title <str> -将窗口标题改为<str>",
-    u"top -日志滑到最上面",
-    u"blackmode/bm -切换背景",
-    u"save <str> -将日志保存到同一目录的<str>.txt",
-    u"say <str> -直接输出<str>",
-    u"load <str> -读取同一目录的<str>.txt",
-    u"timehide/th -开启或关闭时间显示",
-    u"loadaddhead <str> -每行开头添加内容改为<str>",
-    u"loadaddend <str> -每行结尾添加内容改为<str>",
-    u"loadaddsave <str> -将<str>.txt的每一行开头结尾添加",
-    u"playmusic/pm <str> -播放同一路径下的<str>.mp3",
-    u"stopmusic/sm -停止播放",
-    u"hide -隐藏窗口(不是关闭!)",
-    u"html <str> -将<str>.txt改为<str>.html(带完整格式)",
-    u"AI on -开启AI模式",
-    u"AI off -关闭AI模式",
-    u"--------------help end--------------",
-};
-
-const Lines kInformation = {
-    u"------------information-------------",
-    u"版本Version:V2.0.0.0",
-    u"日期Date:2021-5-15",
-    u"作者By Example Author (@zor-author-placeholder)",
-    u"贡献者名单List of contributors:",
-    u"  反馈Bug:",
-    u"    @zor-contributor-placeholder",
-    u"  提供建议Offer advice:",
-    u"    @zor-contributor-placeholder",
-    u"提建议请联系作者:",
-    u"  QQ:000000000",
-    u"  微信Wechat:zor-wechat-placeholder",
-    u"  邮箱Email:zor-author@example.com",
-    u"Copyright (C) 2021 Example Maker (placeholder). All rights reserved.",
-    u"----------information end-----------",
-};
-
-const Lines kGame = {
-    u"-------------Minecraft--------------",
-    u"你也玩 我的世界Minecraft 吗?",
-    u"这是作者最爱的游戏!",
-    u"作者的游戏名:",
-    u" 中国版:ZorPlayerPlaceholderCN",
-    u" 国际版:ZorPlayerPlaceholder",
-    u"作者有开自己的服务器哦~",
-    u" 国际版:JAVA1.15.2",
-    u" 服务器IP:mc.example.com",
-    u" 中国版:手游基岩版",
-    u" 服务器号:000000",
-    u"欢迎加入!~~~",
-    u"ZOR万岁~",
-    u"Copyright (C) 2021 Example Maker (placeholder). All rights reserved.",
-    u"-----------Minecraft end------------",
-};
-
-std::u16string page(std::u16string_view prefix, const Lines& lines) {
-  std::u16string text;
-  for (const std::u16string_view line : lines) {
-    text.append(prefix).append(line).append(u"\r\n");
+// A page as the log receives it, its lines from the transcripts' pages/.
+std::u16string page(std::u16string_view prefix, std::string_view name,
+                    std::string_view version = "V{VERSION}", std::string_view date = "2021-5-15") {
+  std::string text;
+  for (std::string line : pageLines(name)) {
+    if (line == "版本Version:V{VERSION}") {
+      line = "版本Version:" + std::string(version);
+    } else if (line == "日期Date:2021-5-15") {
+      line = "日期Date:" + std::string(date);
+    }
+    text += "[T]" + line + "\n";
   }
-  return text;
-}
-
-std::u16string echo(std::u16string_view prefix, std::u16string_view line) {
-  return std::u16string(prefix) + u">>>" + std::u16string(line) + u"\r\n";
+  return fromUtf8(filledIn(text, toUtf8(prefix), "", "\r\n"));
 }
 
 using PagesTest = ConsoleTest;
@@ -100,75 +42,56 @@ TEST_F(PagesTest, FrameLinesAreThirtySixCharacters) {
   }
 }
 
-TEST_F(PagesTest, HelpWithTheTimeDisplayOnAndOff) {
-  enter(u"help");
-  EXPECT_EQ(fresh(), echo(P, u"help") + page(P, kHelp));
-  EXPECT_EQ(console.log.caret(), console.log.text().size());
+// The help page names, on each line between its frames, the keywords of a
+// command ("help/?", "title <str>", "AI on") before " -". Together they are
+// the command table's keywords, save those of the game page, which the help
+// page keeps to itself.
+TEST_F(PagesTest, HelpNamesEveryKeywordOfTheCommandTableButTheGamePages) {
   console.vars.tof = u"0";
-  enter(u"?");
-  EXPECT_EQ(fresh(), echo(u"", u"?") + page(u"", kHelp));
-  EXPECT_EQ(console.log.caret(), console.log.text().size());
-}
-
-TEST_F(PagesTest, InformationWithTheTimeDisplayOnAndOff) {
-  enter(u"info");
-  EXPECT_EQ(fresh(), echo(P, u"info") + page(P, kInformation));
-  console.vars.tof = u"0";
-  enter(u"information");
-  EXPECT_EQ(fresh(), echo(u"", u"information") + page(u"", kInformation));
-  EXPECT_EQ(console.log.caret(), console.log.text().size());
+  enter(u"clear");
+  help(console);
+  std::set<std::u16string> named;
+  const std::u16string text = console.log.text();
+  std::size_t start = text.find(u"\r\n") + 2;
+  for (std::size_t end = text.find(u"\r\n", start); end + 2 < text.size();
+       start = end + 2, end = text.find(u"\r\n", start)) {
+    std::u16string names = text.substr(start, text.find(u" -", start) - start);
+    if (names.ends_with(u" <str>")) {
+      names.resize(names.size() - 6);
+    }
+    for (std::size_t from = 0, slash = 0; slash != std::u16string::npos; from = slash + 1) {
+      slash = names.find(u'/', from);
+      named.insert(names.substr(from, slash - from));
+    }
+  }
+  std::set<std::u16string> keywords;
+  for (const CommandRow& row : consoleCommands().table) {
+    for (const std::u16string_view keyword : row.keywords) {
+      if (!keyword.empty()) {
+        keywords.emplace(keyword);
+      }
+    }
+  }
+  for (const std::u16string_view game : {u"minecraft", u"MC", u"mc", u"Mc"}) {
+    EXPECT_EQ(keywords.erase(std::u16string(game)), 1u);
+  }
+  EXPECT_EQ(named, keywords);
 }
 
 TEST_F(PagesTest, InformationReadsVersionAndDateWhenWritten) {
   console.vars.vs = u"V9";
   console.vars.da = u"";
-  Lines expected = kInformation;
-  expected[1] = u"版本Version:V9";
-  expected[2] = u"日期Date:";
   information(console);
-  EXPECT_EQ(fresh(), page(P, expected));
-}
-
-TEST_F(PagesTest, GamePageForEveryKeywordWithTheTimeDisplayOnAndOff) {
-  for (const std::u16string_view keyword : {u"minecraft", u"MC", u"mc", u"Mc"}) {
-    enter(keyword);
-    EXPECT_EQ(fresh(), echo(P, keyword) + page(P, kGame));
-  }
-  console.vars.tof = u"0";
-  enter(u"Mc");
-  EXPECT_EQ(fresh(), echo(u"", u"Mc") + page(u"", kGame));
-  EXPECT_EQ(console.log.caret(), console.log.text().size());
-}
-
-TEST_F(PagesTest, PagesFollowTheTimeDisplayAsItIsWhenWritten) {
-  enter(u"th");
-  fresh();
-  enter(u"info");
-  EXPECT_EQ(fresh(), echo(u"", u"info") + page(u"", kInformation));
-  enter(u"th");
-  fresh();
-  enter(u"info");
-  EXPECT_EQ(fresh(), echo(P, u"info") + page(P, kInformation));
-}
-
-TEST_F(PagesTest, PagesAreAppendedEveryTime) {
-  const std::u16string before = console.log.text();
-  enter(u"help");
-  enter(u"help");
-  enter(u"mc");
-  enter(u"mc");
-  EXPECT_EQ(console.log.text(), before + echo(P, u"help") + page(P, kHelp) + echo(P, u"help") +
-                                    page(P, kHelp) + echo(P, u"mc") + page(P, kGame) +
-                                    echo(P, u"mc") + page(P, kGame));
+  EXPECT_EQ(fresh(), page(P, "information", "V9", ""));
 }
 
 TEST_F(PagesTest, AfterClearThePageStartsTheLog) {
-  const std::pair<void (*)(Console&), const Lines*> pages[] = {
-      {help, &kHelp}, {information, &kInformation}, {minecraft, &kGame}};
-  for (const auto& [write, lines] : pages) {
+  const std::pair<void (*)(Console&), std::string_view> pages[] = {
+      {help, "help"}, {information, "information"}, {minecraft, "minecraft"}};
+  for (const auto& [write, name] : pages) {
     enter(u"clear");
     write(console);
-    EXPECT_EQ(console.log.text(), page(P, *lines));
+    EXPECT_EQ(console.log.text(), page(P, name));
     EXPECT_EQ(console.log.caret(), console.log.text().size());
   }
 }
@@ -190,7 +113,7 @@ TEST(PageWriterTest, EveryLineOfAPageCarriesTheTimeTheClockShowedAtItsStart) {
   console.vars.tof = u"1";
   help(console);
   minecraft(console);
-  EXPECT_EQ(console.log.text(), page(u"[10:00:00]", kHelp) + page(u"[10:00:01]", kGame));
+  EXPECT_EQ(console.log.text(), page(u"[10:00:00]", "help") + page(u"[10:00:01]", "minecraft"));
 }
 
 }  // namespace

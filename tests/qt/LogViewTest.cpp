@@ -1,6 +1,6 @@
 #include "app/qt/Form1.h"
 #include "app/qt/LogView.h"
-#include "app/qt/LogViewRows.h"
+#include "app/qt/LogViewMetrics.h"
 #include "platform/CodePage.h"
 #include "tests/support/Fakes.h"
 
@@ -20,7 +20,7 @@
 namespace zor::test {
 namespace {
 
-constexpr int kMargin = 4;  // between the frame and the text
+constexpr int kMargin = LogViewModel::kMargin;
 
 class LogViewTest : public ::testing::Test {
  protected:
@@ -291,17 +291,19 @@ TEST_F(LogViewTest, TruncatedLogIsDrawnAsItIsNow) {
 // Lines too long to lay out at once are laid out in pieces that end after a
 // blank where one is near and never split a surrogate pair.
 TEST(LogViewRowsTest, LongLinesAreLaidOutInPieces) {
-  constexpr std::size_t n = LogViewRows::kPieceLength;
+  constexpr std::size_t n = LogRows::kPieceLength;
   std::u16string line(3 * n + 5, u'字');
   line[n - 10] = u' ';          // the first piece ends after it
   line[2 * n - 1] = u'\xD83D';  // a pair across the second boundary
   line[2 * n] = u'\xDE00';
   Log log;
   log.append(u"short\r\n" + line + u"\r\nend");
-  LogViewRows rows;
-  rows.setLog(log);
   QWidget device;
-  rows.setFormat(device.font(), &device, 200);
+  LogViewMetrics metrics;
+  metrics.setFont(device.font(), &device);
+  LaidOutRows rows(metrics);
+  rows.setLog(log);
+  rows.setWidth(200);
   const std::size_t start = log.lineStart(1);
   EXPECT_EQ(rows.pieceCount(0), 1u);
   ASSERT_EQ(rows.pieceCount(1), 4u);
@@ -311,7 +313,7 @@ TEST(LogViewRowsTest, LongLinesAreLaidOutInPieces) {
   EXPECT_EQ(rows.pieceEnd(1, 3), log.lineEnd(1));
   QString joined;
   for (std::size_t p = 0; p < 4; ++p) {
-    joined += rows.piece(1, p)->layout.text();
+    joined += static_cast<const QtLaidOutPiece&>(*rows.piece(1, p)).layout().text();
   }
   EXPECT_EQ(joined.toStdU16String(), line);
 

@@ -79,8 +79,7 @@ TEST_F(QtMediaDeviceTest, TwoFilesPlayAtOnceAndCloseStopsOnlyItsOwn) {
   device.send(u"close " + first);
   EXPECT_EQ(device.positionMs(first), -1);
   const long long before = device.positionMs(second);
-  QTest::qWait(300);
-  EXPECT_GT(device.positionMs(second), before);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return device.positionMs(second) > before; }, 20000));
 }
 
 TEST_F(QtMediaDeviceTest, WhatCannotPlayDoesNothing) {
@@ -107,8 +106,7 @@ TEST_F(QtMediaDeviceTest, PlayGoesOnWhilePlayingAndStartsAgainAfterTheEnd) {
 
   const std::u16string once = path("short.mp3");
   device.send(u"play " + once);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return device.positionMs(once) >= 350; }, 20000));
-  QTest::qWait(500);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !device.playing(once); }, 20000));
   device.send(u"play " + once);
   EXPECT_TRUE(QTest::qWaitFor(
       [&] {

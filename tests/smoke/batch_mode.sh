@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Runs the built console in batch mode as a user would, where no display is
-# reachable: its arguments, a session through a pipe, a closed pipe, Ctrl+C
-# and a script that ends while music plays.
-# Usage: batch_mode.sh path/to/zor
+# reachable: its arguments, the transcripts, a session through a pipe, a
+# closed pipe, Ctrl+C and a script that ends while music plays.
+# Usage: batch_mode.sh path/to/zor version
 set -u
+version=$2
+source "$(dirname "$0")/../transcripts/transcripts.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$1" "$work/zor"
@@ -18,7 +20,7 @@ check() {  # what, got, expected
   fi
 }
 
-out=$(./zor --version 2>&1); check "--version" "$out/$?" "ZOR Console 2.0.0.0/0"
+out=$(./zor --version 2>&1); check "--version" "$out/$?" "ZOR Console $version/0"
 out=$(./zor --help 2>&1); check "--help" "$(head -n 1 <<<"$out")/$?" \
   "Usage: zor                  open the console window/0"
 out=$(./zor --bogus 2>&1 >/dev/null); check "unknown option" "$out/$?" \
@@ -26,20 +28,14 @@ out=$(./zor --bogus 2>&1 >/dev/null); check "unknown option" "$out/$?" \
 out=$(./zor --batch missing.txt 2>&1); check "missing file" "$out/$?" \
   "zor: missing.txt: No such file or directory/2"
 
-# A session through a pipe. The banner carries the time; th takes it away.
+batch_transcripts "$work" "$version" ./zor || failures=$((failures + 1))
+
+# A session through a pipe, CR LF ends and a file to convert; stop ends it.
 printf 'one\r\ntwo\r\n' > notes.txt
 printf 'th\r\nsay 你好\r\n\r\nhtml notes\nsave out\nbogus\nstop\nsay never\n' |
   ./zor --batch > session.txt 2> errors.txt
 check "session status" "$?" "0"
 check "session errors" "$(cat errors.txt)" ""
-check "banner" "$(head -n 7 session.txt | sed -E 's/^\[[0-9]{2}:[0-9]{2}:[0-9]{2}\]/[T]/')" \
-  "[T]Welcome to use ZOR_Command!
-[T]欢迎使用ZOR命令符！
-[T]The version of this command is V2.0.0.0
-[T]此命令符的版本为 V2.0.0.0
-[T]Type help/? to get help!
-[T]输入help/?获取帮助！
-[T]程序路径Run at $work"
 check "session" "$(tail -n +8 session.txt | sed -E 's/^\[[0-9:]{8}\]/[T]/')" \
   "[T]>>>th
 时间显示已关闭!

@@ -10,6 +10,8 @@
 //        zor_remote.exe clipboard           writes the clipboard's Unicode text, UTF-8
 //        zor_remote.exe log-origin          writes where the log's text area starts on the
 //                                           screen, x y in pixels
+//        zor_remote.exe double-click-time   writes the system's double-click time, ms
+//        zor_remote.exe menu                succeeds while a popup menu is on the screen
 //        zor_remote.exe load <file>         clears the log and loads <file>.txt, timed
 //        zor_remote.exe say <count>         enters <count> "say" lines, timed
 //        zor_remote.exe find                writes the find box's state: "shown" or
@@ -123,6 +125,17 @@ int writeClipboard() {
   return writeUtf8(text);
 }
 
+// Popup menus are top-level windows of the system's menu class.
+BOOL CALLBACK findShownMenu(HWND window, LPARAM found) {
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  if (std::wcscmp(name, L"#32768") == 0 && IsWindowVisible(window)) {
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
@@ -131,6 +144,15 @@ int wmain(int argc, wchar_t* argv[]) {
     const COLORREF colour = GetSysColor(COLOR_DESKTOP);
     std::printf("%02x%02x%02x\n", GetRValue(colour), GetGValue(colour), GetBValue(colour));
     return 0;
+  }
+  if (command == L"double-click-time" && argc == 2) {
+    std::printf("%u\n", GetDoubleClickTime());
+    return 0;
+  }
+  if (command == L"menu" && argc == 2) {
+    bool found = false;
+    EnumWindows(findShownMenu, reinterpret_cast<LPARAM>(&found));
+    return found ? 0 : 1;
   }
   if (command == L"geometry" && (argc == 2 || argc == 4)) {
     HWND form = findForm();
@@ -168,8 +190,7 @@ int wmain(int argc, wchar_t* argv[]) {
   if (input == nullptr || argc != 3 || (command != L"load" && command != L"say")) {
     std::fputs(
         "usage: zor_remote.exe log | clipboard | log-origin | desktop-colour | geometry [w h] |\n"
-        "                      find |\n"
-        "                      load <file> | say <count>\n",
+        "                      double-click-time | menu | find | load <file> | say <count>\n",
         stderr);
     return 1;
   }

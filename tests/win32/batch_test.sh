@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # zor.exe --batch under Wine: the command lines piped to it run as if typed,
-# every log line reaches standard output in UTF-8, stop ends the run with
-# status 0, and the saved log holds the same lines in code page 936.
-# --version answers on standard output.
+# every log line reaches standard output in UTF-8 (the transcripts, and a
+# session), stop ends the run with status 0, and the saved log holds the same
+# lines in code page 936. --version answers on standard output.
 # Usage: batch_test.sh path/to/zor.exe
 source "$(dirname "$0")/wine_session.sh"
 
 cp "$zor_exe" "$prog/zor.exe"
+(cd "$prog" && batch_transcripts "$shown_prog" "$ZOR_VERSION" "$wine" ./zor.exe) ||
+  fail "the batch runs of the transcripts differ"
 status=0
 (cd "$prog" && printf 'th\r\nsay 你好\nsave out\nstop\nsay never\n' |
   "$wine" ./zor.exe --batch >"$work/out.txt" 2>"$work/err.txt") || status=$?
@@ -24,7 +26,7 @@ status=0
     '保存！请检查同一目录下的out.txt' \
     '>>>stop'
 } >"$work/expected.txt"
-LC_ALL=C sed 's/^\[[0-9][0-9]:[0-9][0-9]:[0-9][0-9]\]/[T]/' "$work/out.txt" >"$work/shown.txt"
+times_as_placeholder <"$work/out.txt" >"$work/shown.txt"
 if ! cmp "$work/expected.txt" "$work/shown.txt"; then
   diff "$work/expected.txt" "$work/shown.txt" || true
   fail "standard output differs from the expected bytes"
@@ -35,5 +37,5 @@ head -n -1 "$work/out.txt" | sed 's/$/\r/' | iconv -f UTF-8 -t GBK >"$work/saved
 printf '\r\n' >>"$work/saved.txt"
 cmp "$work/saved.txt" "$prog/out.txt" || fail "the saved log differs from what was shown"
 
-[ "$("$wine" "$prog/zor.exe" --version)" = "ZOR Console 2.0.0.0" ] || fail "--version"
+[ "$("$wine" "$prog/zor.exe" --version)" = "ZOR Console $ZOR_VERSION" ] || fail "--version"
 echo "PASS"

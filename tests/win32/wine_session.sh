@@ -65,18 +65,11 @@ zor_start() {
   wait_for 10 xdotool windowfocus --sync "$window" 2>/dev/null || fail "the window takes no focus"
 }
 
-# The welcome banner as the log holds it, lines ended by LF, the varying
-# time stamps written [T].
-banner() {
-  printf '%s\n' \
-    '[T]Welcome to use ZOR_Command!' \
-    '[T]欢迎使用ZOR命令符！' \
-    '[T]The version of this command is V2.0.0.0' \
-    '[T]此命令符的版本为 V2.0.0.0' \
-    '[T]Type help/? to get help!' \
-    '[T]输入help/?获取帮助！' \
-    "[T]程序路径Run at Z:$(printf '%s' "$prog" | tr / '\\')"
-}
+# The program directory as zor.exe shows it, and the welcome banner as the
+# log holds it, lines ended by LF, the varying time stamps written [T].
+source "$(dirname "${BASH_SOURCE[0]}")/../transcripts/transcripts.sh"
+shown_prog="Z:$(printf '%s' "$prog" | tr / '\\')"
+banner() { transcript_banner "$shown_prog" "$ZOR_VERSION"; }
 
 # Types one command line into the input box and presses Enter.
 zor_type() {
@@ -84,11 +77,13 @@ zor_type() {
   xdotool key Return
 }
 
-# Puts a line on the clipboard, pastes it into the input box, presses Enter.
+# Puts a line on the clipboard, pastes it into the input box once the X
+# clipboard gives it out, presses Enter.
+x_clipboard_holds() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
 zor_paste() {
   printf '%s' "$1" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
   helpers+=($!)
-  sleep 0.2
+  wait_for 10 x_clipboard_holds "$1" || fail "xclip did not take the clipboard"
   xdotool key ctrl+v
   xdotool key Return
 }

@@ -5,6 +5,7 @@
 #include "tests/support/ByteStreamFakes.h"
 #include "tests/support/ConsoleHarness.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/Transcript.h"
 
 #include <vector>
 
@@ -63,12 +64,7 @@ class BatchRunTest : public ConsoleTest {
 
 const std::string p = "[09:05:07]";
 
-std::string banner(const std::string& directory) {
-  return p + "Welcome to use ZOR_Command!\n" + p + "欢迎使用ZOR命令符！\n" + p +
-         "The version of this command is V2.0.0.0\n" + p + "此命令符的版本为 V2.0.0.0\n" + p +
-         "Type help/? to get help!\n" + p + "输入help/?获取帮助！\n" + p + "程序路径Run at " +
-         directory + "\n";
-}
+std::string banner(const std::string& directory) { return expectedLog("", p, directory, "\n"); }
 
 TEST_F(BatchRunTest, ASessionShowsEveryLineTheLogReceives) {
   writeBytes(directory / "notes.txt", "first\r\nsecond\r\n");

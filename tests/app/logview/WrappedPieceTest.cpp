@@ -33,7 +33,7 @@ std::vector<std::u16string> rowsOf(const WrappedPiece& piece) {
 using Rows = std::vector<std::u16string>;
 
 WrappedPiece wrapped(const std::u16string& text, int width) {
-  return WrappedPiece(text, edgesOf(text), width);
+  return WrappedPiece(0, text, edgesOf(text), width);
 }
 
 // Rows break after a blank where one fits, else anywhere but inside a pair;

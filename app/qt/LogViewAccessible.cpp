@@ -1,0 +1,200 @@
+#include "app/qt/LogViewAccessible.h"
+
+#include "app/qt/LogView.h"
+
+#include <QGroupBox>
+
+#include <algorithm>
+#include <optional>
+
+namespace zor {
+
+namespace {
+
+QAccessibleInterface* logViewFactory(const QString&, QObject* object) {
+  auto* view = dynamic_cast<LogView*>(object);
+  return view == nullptr ? nullptr : new LogViewAccessible(view);
+}
+
+std::optional<TextUnit> unitOf(QAccessible::TextBoundaryType type) {
+  switch (type) {
+    case QAccessible::CharBoundary:
+      return TextUnit::Character;
+    case QAccessible::WordBoundary:
+      return TextUnit::Word;
+    case QAccessible::LineBoundary:
+      return TextUnit::Row;
+    case QAccessible::SentenceBoundary:
+    case QAccessible::ParagraphBoundary:
+      return TextUnit::Line;
+    case QAccessible::NoBoundary:
+      break;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+LogViewAccessible::LogViewAccessible(LogView* view)
+    : QAccessibleWidget(view, QAccessible::EditableText) {}
+
+void LogViewAccessible::install() { QAccessible::installFactory(logViewFactory); }
+
+LogView* LogViewAccessible::view() const { return static_cast<LogView*>(widget()); }
+
+std::size_t LogViewAccessible::size() const {
+  const Log* log = view()->model().log();
+  return log == nullptr ? 0 : log->text().size();
+}
+
+std::size_t LogViewAccessible::clamped(int offset) const {
+  return std::min(static_cast<std::size_t>(std::max(offset, 0)), size());
+}
+
+void* LogViewAccessible::interface_cast(QAccessible::InterfaceType type) {
+  if (type == QAccessible::TextInterface) {
+    return static_cast<QAccessibleTextInterface*>(this);
+  }
+  return QAccessibleWidget::interface_cast(type);
+}
+
+QAccessible::State LogViewAccessible::state() const {
+  QAccessible::State state = QAccessibleWidget::state();
+  state.readOnly = true;
+  state.multiLine = true;
+  state.focusable = true;
+  state.selectableText = true;
+  return state;
+}
+
+// Named by the frame it stands in, as the stock text box was.
+QString LogViewAccessible::text(QAccessible::Text type) const {
+  if (type == QAccessible::Name) {
+    if (const auto* frame = qobject_cast<const QGroupBox*>(view()->parentWidget())) {
+      return frame->title();
+    }
+  }
+  return QAccessibleWidget::text(type);
+}
+
+void LogViewAccessible::selection(int selectionIndex, int* startOffset, int* endOffset) const {
+  const LogSelection& selection = view()->model().selection();
+  const bool there = selectionIndex == 0 && !selection.empty();
+  *startOffset = there ? static_cast<int>(selection.start()) : 0;
+  *endOffset = there ? static_cast<int>(selection.end()) : 0;
+}
+
+int LogViewAccessible::selectionCount() const {
+  return view()->model().selection().empty() ? 0 : 1;
+}
+
+void LogViewAccessible::addSelection(int startOffset, int endOffset) {
+  setSelection(0, startOffset, endOffset);
+}
+
+void LogViewAccessible::removeSelection(int) {
+  const std::size_t caret = view()->model().selection().caret();
+  view()->select(caret, caret);
+}
+
+void LogViewAccessible::setSelection(int, int startOffset, int endOffset) {
+  view()->select(clamped(startOffset), clamped(endOffset));
+}
+
+int LogViewAccessible::cursorPosition() const {
+  return static_cast<int>(view()->model().selection().caret());
+}
+
+void LogViewAccessible::setCursorPosition(int position) {
+  view()->select(clamped(position), clamped(position));
+}
+
+QString LogViewAccessible::text(int startOffset, int endOffset) const {
+  const std::size_t end = endOffset < 0 ? size() : clamped(endOffset);
+  const std::size_t begin = std::min(clamped(startOffset), end);
+  return begin == end ? QString() : textIn(begin, end, nullptr, nullptr);
+}
+
+QString LogViewAccessible::textIn(std::size_t begin, std::size_t end, int* startOffset,
+                                  int* endOffset) const {
+  if (startOffset != nullptr) {
+    *startOffset = static_cast<int>(begin);
+    *endOffset = static_cast<int>(end);
+  }
+  const std::u16string& text = view()->model().log()->text();
+  return QString(reinterpret_cast<const QChar*>(text.data() + begin),
+                 static_cast<qsizetype>(end - begin));
+}
+
+QString LogViewAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                        int* startOffset, int* endOffset) const {
+  const std::optional<TextUnit> unit = unitOf(boundaryType);
+  if (view()->model().log() == nullptr) {
+    *startOffset = *endOffset = 0;
+    return QString();
+  }
+  if (!unit) {
+    return textIn(0, size(), startOffset, endOffset);
+  }
+  const TextRange range = view()->model().unitAt(clamped(offset), *unit);
+  return textIn(range.begin, range.end, startOffset, endOffset);
+}
+
+QString LogViewAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                            int* startOffset, int* endOffset) const {
+  const std::optional<TextUnit> unit = unitOf(boundaryType);
+  if (view()->model().log() == nullptr || !unit) {
+    *startOffset = *endOffset = 0;
+    return QString();
+  }
+  LogViewModel& model = view()->model();
+  const std::size_t at = model.unitAt(clamped(offset), *unit).begin;
+  const TextRange range = at == 0 ? TextRange{} : model.unitAt(at - 1, *unit);
+  return textIn(range.begin, range.end, startOffset, endOffset);
+}
+
+QString LogViewAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
+                                           int* startOffset, int* endOffset) const {
+  const std::optional<TextUnit> unit = unitOf(boundaryType);
+  if (view()->model().log() == nullptr || !unit) {
+    *startOffset = *endOffset = static_cast<int>(size());
+    return QString();
+  }
+  LogViewModel& model = view()->model();
+  const TextRange range = model.unitAt(model.unitAt(clamped(offset), *unit).end, *unit);
+  return textIn(range.begin, range.end, startOffset, endOffset);
+}
+
+int LogViewAccessible::characterCount() const { return static_cast<int>(size()); }
+
+// Only the characters on screen have a place.
+QRect LogViewAccessible::characterRect(int offset) const {
+  LogViewModel& model = view()->model();
+  const std::size_t position = clamped(offset);
+  const auto box = model.caretBoxAt(position);
+  if (!box) {
+    return QRect();
+  }
+  const auto next = model.caretBoxAt(model.unitAt(position, TextUnit::Character).end);
+  const int width = next && next->top == box->top ? std::max(next->left - box->left, 1) : 1;
+  const QPoint corner = view()->viewport()->mapToGlobal(QPoint(box->left, box->top));
+  return QRect(corner.x(), corner.y(), width, box->height);
+}
+
+int LogViewAccessible::offsetAtPoint(const QPoint& point) const {
+  const QPoint at = view()->viewport()->mapFromGlobal(point);
+  return static_cast<int>(view()->model().positionAt(at.x(), at.y()));
+}
+
+void LogViewAccessible::scrollToSubstring(int startIndex, int) {
+  view()->showPosition(clamped(startIndex));
+}
+
+// The log is plain text: one run without attributes.
+QString LogViewAccessible::attributes(int, int* startOffset, int* endOffset) const {
+  *startOffset = 0;
+  *endOffset = static_cast<int>(size());
+  return QString();
+}
+
+}  // namespace zor

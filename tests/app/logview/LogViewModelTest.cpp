@@ -1,0 +1,296 @@
+#include "app/logview/LogViewModel.h"
+#include "tests/app/logview/FakeMetrics.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zor::test {
+namespace {
+
+constexpr int m = LogViewModel::kMargin;
+
+// A view of ten columns and three rows over `text`, the caret at `caret`.
+class ModelTest : public ::testing::Test {
+ protected:
+  void show(std::u16string_view text, std::size_t caret) {
+    log.replace(std::u16string(text));
+    log.setCaret(caret);
+    model.resize(2 * m + 100, m + 30);
+    model.mirror(log);
+  }
+  std::u16string selected() const { return model.selection().selectedText(); }
+
+  FakeMetrics metrics;
+  Log log;
+  LogViewModel model{metrics};
+};
+
+struct MotionCase {
+  const char* name;
+  std::u16string_view text;
+  std::size_t caret;
+  std::vector<CaretMotion> motions;
+  bool extend;
+  std::size_t anchor;
+  std::size_t expected;
+};
+
+// Lines: "one two  three" wraps into "one two  " and "three"; then "ab", an
+// empty line, "x".
+constexpr std::u16string_view kText = u"one two  three\r\nab\r\n\r\nx";
+
+TEST_F(ModelTest, CaretMotions) {
+  using enum CaretMotion;
+  const MotionCase cases[] = {
+      {"right", kText, 0, {NextCharacter, NextCharacter}, false, 2, 2},
+      {"right over a CR LF", kText, 14, {NextCharacter}, false, 16, 16},
+      {"left over a CR LF", kText, 16, {PreviousCharacter}, false, 14, 14},
+      {"right at the end", kText, 23, {NextCharacter}, false, 23, 23},
+      {"shift+right", kText, 0, {NextCharacter, NextCharacter}, true, 0, 2},
+      {"word right", kText, 0, {NextWord, NextWord}, false, 9, 9},
+      {"word right to the line end", kText, 9, {NextWord}, false, 14, 14},
+      {"word right over a line end", kText, 14, {NextWord}, false, 16, 16},
+      {"word left", kText, 9, {PreviousWord}, false, 4, 4},
+      {"word left over a line end", kText, 16, {PreviousWord, PreviousWord}, true, 16, 9},
+      {"down into the wrapped row", kText, 2, {NextRow}, false, 11, 11},
+      {"down to a shorter line", kText, 7, {NextRow, NextRow}, false, 18, 18},
+      {"down past the last row", kText, 23, {NextRow}, false, 23, 23},
+      {"up past the first row", kText, 3, {PreviousRow}, false, 0, 0},
+      {"row end of a wrapped row", kText, 1, {RowEnd}, false, 8, 8},
+      {"row end of the last row", kText, 10, {RowEnd}, false, 14, 14},
+      {"row start", kText, 12, {RowStart}, true, 12, 9},
+      {"start and end", kText, 5, {Start, End}, false, 23, 23},
+      {"shift+ctrl+home", kText, 5, {Start}, true, 5, 0},
+      {"page down", kText, 0, {NextPage}, false, 20, 20},
+      {"page up", kText, 23, {PreviousPage}, false, 10, 10},
+      {"right over a pair",
+       u"a\xD83D\xDE00"
+       u"b",
+       1,
+       {NextCharacter},
+       false,
+       3,
+       3},
+      {"word right over Chinese and a sign", u"天地，玄黄", 0, {NextWord}, false, 2, 2},
+  };
+  for (const MotionCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    show(c.text, c.caret);
+    for (CaretMotion motion : c.motions) {
+      model.move(motion, c.extend);
+    }
+    EXPECT_EQ(model.selection().anchor(), c.anchor);
+    EXPECT_EQ(model.selection().caret(), c.expected);
+  }
+}
+
+std::u16string lines(int count) {
+  std::u16string text;
+  for (int i = 0; i < count; ++i) {
+    text += u"line " + std::u16string(1, static_cast<char16_t>(u'0' + i % 10)) + u"\r\n";
+  }
+  return text;
+}
+
+// New output shows the end, the caret moved by the log shows it, and the
+// user's reading is left alone while the log stays as it is.
+TEST_F(ModelTest, FollowsTheLogAndKeepsTheScrollBarInStep) {
+  show(lines(20), 8 * 20);
+  // The empty row after the last line end is the last row.
+  EXPECT_EQ(model.top(), (RowSpot{18, 0, 0}));
+  EXPECT_EQ(model.scrollBar(), (ScrollBarState{18, 3, 18}));
+  model.scrollToLine(4);
+  EXPECT_EQ(model.top(), (RowSpot{4, 0, 0}));
+  EXPECT_EQ(model.mirror(log), LogSelection::Change::None);
+  EXPECT_EQ(model.top(), (RowSpot{4, 0, 0}));
+  log.setCaret(0);
+  EXPECT_EQ(model.mirror(log), LogSelection::Change::Moved);
+  EXPECT_EQ(model.scrollBar(), (ScrollBarState{18, 3, 0}));
+  model.scrollToLine(1000);
+  EXPECT_EQ(model.top(), (RowSpot{18, 0, 0}));
+  log.truncate(log.lineStart(2));
+  log.caretToEnd();
+  EXPECT_EQ(model.mirror(log), LogSelection::Change::Replaced);
+  EXPECT_EQ(model.top(), RowSpot{});
+  EXPECT_EQ(model.scrollBar(), (ScrollBarState{0, 3, 0}));
+
+  // A last screen that starts inside a wrapped line is one step further.
+  show(lines(3) + std::u16string(35, u'x'), 0);
+  EXPECT_EQ(model.scrollBar(), (ScrollBarState{4, 3, 0}));
+  model.scrollToLine(4);
+  EXPECT_EQ(model.top(), (RowSpot{3, 0, 1}));
+  EXPECT_EQ(model.scrollBar().value, 4);
+  // Narrower, the same text wraps into more rows.
+  model.resize(2 * m + 50, m + 30);
+  EXPECT_EQ(model.top(), (RowSpot{3, 0, 1}));
+  EXPECT_EQ(model.scrollBar(), (ScrollBarState{4, 3, 3}));
+}
+
+// New output is announced as inserted text; a rewritten log, or more than
+// a screen reader should be handed at once, as the text now on screen.
+TEST_F(ModelTest, ChangesAreAnnouncedInBoundedText) {
+  using enum TextChange::Kind;
+  show(lines(20), 0);
+  EXPECT_EQ(model.lastChange(), (TextChange{Rewritten, {0, 24}}));
+  log.appendLine(u"", u"new");
+  log.caretToEnd();
+  model.mirror(log);
+  EXPECT_EQ(model.lastChange(), (TextChange{Inserted, {160, 165}}));
+  log.setCaret(0);
+  model.mirror(log);
+  EXPECT_EQ(model.lastChange(), TextChange{});
+  log.append(std::u16string(LogViewModel::kAnnouncedText + 1, u'x'));
+  log.caretToEnd();
+  model.mirror(log);
+  EXPECT_EQ(model.lastChange().kind, Rewritten);
+  EXPECT_EQ(model.lastChange().range.end, log.text().size());
+  EXPECT_LE(model.lastChange().range.end - model.lastChange().range.begin, 40u);
+  model.mirror(log);
+  EXPECT_EQ(model.lastChange(), TextChange{});
+}
+
+// A notch scrolls the rows asked for; a fine wheel's small steps add up.
+TEST_F(ModelTest, WheelTurnsScrollRows) {
+  show(lines(20), 0);
+  model.wheel(-120, 3);
+  EXPECT_EQ(model.top(), (RowSpot{3, 0, 0}));
+  model.wheel(40, 3);
+  EXPECT_EQ(model.top(), (RowSpot{2, 0, 0}));
+  model.wheel(20, 3);
+  EXPECT_EQ(model.top(), (RowSpot{2, 0, 0}));
+  model.wheel(20, 3);
+  EXPECT_EQ(model.top(), (RowSpot{1, 0, 0}));
+  model.wheel(120 * 10, 3);
+  EXPECT_EQ(model.top(), RowSpot{});
+}
+
+TEST_F(ModelTest, PointsAreCaretPlaces) {
+  show(kText, 0);
+  struct {
+    int x, y;
+    std::size_t position;
+  } const cases[] = {
+      {0, 0, 0},               // the margin
+      {m + 14, m + 1, 1},      // nearer to the first character's right edge
+      {m + 16, m + 9, 2},      // to the second character's
+      {m + 95, m + 5, 8},      // past a wrapped row's end: its last place
+      {m + 95, m + 15, 14},    // past the line's last row: its end
+      {m + 14, m + 25, 17},    // the third row
+      {m + 4, -30, 0},         // above the first row
+      {m + 15, m + 1000, 23},  // below the last row
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(model.positionAt(c.x, c.y), c.position) << c.x << "," << c.y;
+  }
+  model.selectWordAt(m + 62, m + 5);
+  EXPECT_EQ(selected(), u"two");
+  model.selectWordAt(m + 75, m + 5);
+  EXPECT_EQ(selected(), u"  ");
+}
+
+// A drag held below the view goes on scrolling a row at a time and
+// selecting; it ends with the button.
+TEST_F(ModelTest, DraggingPastTheEdgesScrollsAndSelects) {
+  show(lines(20), 0);
+  EXPECT_TRUE(model.press(m + 50, m + 5, false));
+  EXPECT_FALSE(model.dragTo(m + 10, m + 15));
+  EXPECT_EQ(selected(), u"0\r\nl");
+  EXPECT_TRUE(model.dragTo(m + 10, m + 40));
+  EXPECT_EQ(model.top(), (RowSpot{1, 0, 0}));
+  model.dragOn();
+  model.dragOn();
+  EXPECT_EQ(model.top(), (RowSpot{3, 0, 0}));
+  EXPECT_EQ(model.selection().caret(), 8 * 5u + 1);  // the bottom row, under the mouse
+  EXPECT_TRUE(model.endDrag());
+  model.dragOn();
+  EXPECT_EQ(model.top(), (RowSpot{3, 0, 0}));
+  EXPECT_FALSE(model.endDrag());
+  EXPECT_TRUE(model.dragTo(0, -5) == false);  // no drag, no scrolling
+  EXPECT_TRUE(model.press(m, m + 5, true));   // Shift keeps the anchor
+  EXPECT_EQ(model.selection().anchor(), 5u);
+  EXPECT_EQ(model.selection().caret(), 8 * 3u);
+}
+
+// What there is to paint: the pieces in the rows asked for, the selection in
+// each, a selected line end one blank wide after the line's text, and the
+// caret.
+TEST_F(ModelTest, PiecesToPaintCarryTheSelectionAndTheLineEnds) {
+  show(kText, 9);
+  model.move(CaretMotion::NextRow, true);
+  model.move(CaretMotion::RowEnd, true);
+  ASSERT_EQ(model.selection().caret(), 18u);  // the end of "ab"
+  std::vector<PieceOnScreen> pieces = model.piecesIn(0, m + 30);
+  ASSERT_EQ(pieces.size(), 2u);
+  EXPECT_EQ(pieces[0].piece->begin, 0u);
+  EXPECT_EQ(pieces[0].y, m);
+  EXPECT_EQ(pieces[0].selectedFrom, 9u);
+  EXPECT_EQ(pieces[0].selectedTo, 14u);
+  EXPECT_EQ(pieces[0].selectedLineEnd, (ViewBox{m + 50, m + 10, 10, 10}));
+  EXPECT_EQ(pieces[1].y, m + 20);
+  EXPECT_EQ(pieces[1].selectedTo - pieces[1].selectedFrom, 2u);
+  EXPECT_EQ(pieces[1].selectedLineEnd, std::nullopt);  // the caret is before it
+  EXPECT_EQ(model.caretBox(), (ViewBox{m + 20, m + 20, 1, 10}));
+
+  EXPECT_EQ(model.piecesIn(m + 20, m + 21).size(), 1u);
+  model.move(CaretMotion::End, false);
+  EXPECT_EQ(model.top(), (RowSpot{1, 0, 0}));
+  EXPECT_EQ(model.caretBox(), (ViewBox{m + 10, m + 20, 1, 10}));
+  model.scrollToLine(0);
+  EXPECT_EQ(model.caretBox(), std::nullopt);
+
+  // An open find box marks its matches, cut at the pieces' ends.
+  FindBar find;
+  model.highlight(find);
+  find.press(FindKey::CtrlF, false, log);
+  find.edit(u"E", false);
+  using Found = std::vector<std::pair<std::size_t, std::size_t>>;
+  EXPECT_EQ(model.piecesIn(0, m + 30)[0].found, (Found{{2, 3}, {12, 13}, {13, 14}}));
+  find.press(FindKey::Escape, false, log);
+  EXPECT_EQ(model.piecesIn(0, m + 30)[0].found, Found{});
+}
+
+// What a screen reader reads by, from any offset.
+TEST_F(ModelTest, TextUnitsHoldTheirLineEnds) {
+  show(kText, 0);
+  using enum TextUnit;
+  const struct {
+    TextUnit unit;
+    std::size_t position;
+    TextRange range;
+  } cases[] = {
+      {Character, 0, {0, 1}}, {Character, 14, {14, 16}}, {Character, 23, {23, 23}},
+      {Word, 1, {0, 4}},      {Word, 7, {4, 9}},         {Word, 12, {9, 14}},
+      {Word, 14, {14, 16}},   {Row, 2, {0, 9}},          {Row, 9, {9, 16}},
+      {Row, 17, {16, 20}},    {Row, 20, {20, 22}},       {Row, 22, {22, 23}},
+      {Line, 5, {0, 16}},     {Line, 20, {20, 22}},      {Line, 22, {22, 23}},
+      {Line, 99, {23, 23}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(model.unitAt(c.position, c.unit), c.range)
+        << static_cast<int>(c.unit) << " at " << c.position;
+  }
+  EXPECT_EQ(model.onScreen(), (TextRange{0, 20}));
+  model.showPosition(23);
+  EXPECT_EQ(model.top(), (RowSpot{1, 0, 0}));
+  EXPECT_EQ(model.onScreen(), (TextRange{16, 23}));
+  EXPECT_EQ(model.caretBoxAt(16), (ViewBox{m, m, 1, 10}));
+}
+
+TEST_F(ModelTest, MenuStatesFollowTheSelectionAndTheLog) {
+  EXPECT_FALSE(model.canSelectAll());
+  EXPECT_FALSE(model.press(0, 0, false));
+  EXPECT_TRUE(model.piecesIn(0, 100).empty());
+  show(u"", 0);
+  EXPECT_FALSE(model.canSelectAll());
+  show(kText, 0);
+  EXPECT_TRUE(model.canSelectAll());
+  EXPECT_FALSE(model.canCopy());
+  model.selectAll();
+  EXPECT_TRUE(model.canCopy());
+  EXPECT_EQ(selected(), kText);
+}
+
+}  // namespace
+}  // namespace zor::test
