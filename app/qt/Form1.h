@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/InputHistory.h"
+#include "app/logview/FindBar.h"
 #include "interpreter/Console.h"
 
 #include <QWidget>
@@ -9,6 +10,7 @@ class QGroupBox;
 
 namespace zor {
 
+class FindBox;
 class InputBox;
 class LogView;
 
@@ -37,6 +39,7 @@ class Form1 final : public QWidget {
   void formResize();
   void render();
   void paintBoxes();
+  void placeFindBox();
 
   Console console_;
   InputHistory history_;
@@ -44,6 +47,8 @@ class Form1 final : public QWidget {
   InputBox* text2_;
   QGroupBox* frame1_;
   LogView* text1_;
+  FindBar findBar_;
+  FindBox* find_;
 };
 
 }  // namespace zor

@@ -23,6 +23,9 @@ class LogView {
 
   HWND handle() const { return window_; }
   void mirror(const Log& log);
+  LogViewModel& model() { return model_; }
+  // Selects [anchor, caret) or (caret, anchor], showing the caret.
+  void select(std::size_t anchor, std::size_t caret);
 
  private:
   static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

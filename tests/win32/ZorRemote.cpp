@@ -14,6 +14,8 @@
 //        zor_remote.exe menu                succeeds while a popup menu is on the screen
 //        zor_remote.exe load <file>         clears the log and loads <file>.txt, timed
 //        zor_remote.exe say <count>         enters <count> "say" lines, timed
+//        zor_remote.exe find                writes the find box's state: "shown" or
+//                                           "hidden", then its count
 #include <windows.h>
 
 #include <algorithm>
@@ -160,6 +162,18 @@ int wmain(int argc, wchar_t* argv[]) {
     HWND log = findBox(L"日志Log", kLogClass);
     return log == nullptr ? 1 : writeLog(log);
   }
+  if (command == L"find" && argc == 2) {
+    HWND box = FindWindowExW(findForm(), nullptr, L"ZorFindBox", nullptr);
+    if (box == nullptr) {
+      return 1;
+    }
+    wchar_t count[64] = L"";
+    HWND label =
+        FindWindowExW(box, FindWindowExW(box, nullptr, L"STATIC", nullptr), L"STATIC", nullptr);
+    GetWindowTextW(label, count, 64);
+    std::wprintf(L"%ls %ls\n", IsWindowVisible(box) ? L"shown" : L"hidden", count);
+    return 0;
+  }
   if (command == L"clipboard" && argc == 2) {
     return writeClipboard();
   }
@@ -176,7 +190,7 @@ int wmain(int argc, wchar_t* argv[]) {
   if (input == nullptr || argc != 3 || (command != L"load" && command != L"say")) {
     std::fputs(
         "usage: zor_remote.exe log | clipboard | log-origin | desktop-colour | geometry [w h] |\n"
-        "                      double-click-time | menu | load <file> | say <count>\n",
+        "                      double-click-time | menu | find | load <file> | say <count>\n",
         stderr);
     return 1;
   }
