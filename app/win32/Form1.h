@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/InputHistory.h"
+#include "app/InputLine.h"
 #include "app/win32/InputBox.h"
 #include "app/win32/LogView.h"
 #include "interpreter/Console.h"
@@ -46,6 +47,7 @@ class Form1 {
 
   Console console_;
   InputHistory history_;
+  InputLine line_;
   HWND form_ = nullptr;
   HWND frame2_ = nullptr;
   std::unique_ptr<InputBox> text2_;
