@@ -65,10 +65,12 @@ bool InputLine::press(const LineBox& now, LineKey key) {
   switch (key) {
     case LineKey::Up:
       dropCompletion();
-      return recall(history_.previous(box_.text));
+      recall(history_.previous(box_.text));
+      return true;
     case LineKey::Down:
       dropCompletion();
-      return recall(history_.next());
+      recall(history_.next());
+      return true;
     case LineKey::Escape:
       if (offered_) {
         dropCompletion();
@@ -224,11 +226,10 @@ void InputLine::find(std::size_t before) {
   failing_ = true;
 }
 
-bool InputLine::recall(const std::optional<std::u16string>& line) {
+void InputLine::recall(const std::optional<std::u16string>& line) {
   if (line) {
     box_ = caretAt(*line, line->size());
   }
-  return true;
 }
 
 }  // namespace zor

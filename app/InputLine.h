@@ -5,6 +5,7 @@
 #include "interpreter/Console.h"
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -96,7 +97,8 @@ class InputLine {
   // The newest line before index `before` that holds the query, shown with
   // the match selected; the search fails when there is none.
   void find(std::size_t before);
-  bool recall(const std::optional<std::u16string>& line);
+  // A line called back from the history, the caret at its end.
+  void recall(const std::optional<std::u16string>& line);
 
   InputHistory& history_;
   const FormVariables& vars_;
