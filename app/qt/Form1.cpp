@@ -1,6 +1,7 @@
 #include "app/qt/Form1.h"
 
 #include "app/Colours.h"
+#include "app/ConsoleCommands.h"
 #include "app/Form.h"
 #include "app/KeyHandler.h"
 #include "app/Layout.h"
@@ -49,13 +50,14 @@ QString shownCaption(const std::u16string& caption) {
 
 }  // namespace
 
-Form1::Form1(Services services) : console_(std::move(services)) {
+Form1::Form1(Services services)
+    : console_(std::move(services)), line_(history_, console_.vars, consoleCommands().table) {
   setObjectName(QStringLiteral("Form1"));
   // Created in the order Frame2, Text2, Frame1, Text1; tabbed in the order
   // Frame1, Text1, Frame2, Text2.
-  frame2_ = new QGroupBox(QStringLiteral("输入Input"), this);
+  frame2_ = new QGroupBox(QString::fromStdU16String(line_.caption()), this);
   frame2_->setObjectName(QStringLiteral("Frame2"));
-  text2_ = new InputBox(frame2_, history_, [this](char16_t key) { keyPress(key); });
+  text2_ = new InputBox(frame2_, line_, [this](char16_t key) { keyPress(key); });
   frame1_ = new QGroupBox(QStringLiteral("日志Log"), this);
   frame1_->setObjectName(QStringLiteral("Frame1"));
   text1_ = new LogView(frame1_);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/InputHistory.h"
+#include "app/InputLine.h"
 #include "app/logview/FindBar.h"
 #include "interpreter/Console.h"
 
@@ -43,6 +44,7 @@ class Form1 final : public QWidget {
 
   Console console_;
   InputHistory history_;
+  InputLine line_;
   QGroupBox* frame2_;
   InputBox* text2_;
   QGroupBox* frame1_;

@@ -1,6 +1,7 @@
 #include "app/win32/Form1.h"
 
 #include "app/Colours.h"
+#include "app/ConsoleCommands.h"
 #include "app/Form.h"
 #include "app/KeyHandler.h"
 #include "app/Layout.h"
@@ -63,7 +64,8 @@ HBRUSH Form1::Brush::of(COLORREF colour) {
   return brush_;
 }
 
-Form1::Form1(HINSTANCE instance, Services services) : console_(std::move(services)) {
+Form1::Form1(HINSTANCE instance, Services services)
+    : console_(std::move(services)), line_(history_, console_.vars, consoleCommands().table) {
   registerClass(instance, windowProc);
   CreateWindowExW(kExStyle, kClassName, wide(console_.window.caption), kStyle, CW_USEDEFAULT,
                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
@@ -73,7 +75,7 @@ Form1::Form1(HINSTANCE instance, Services services) : console_(std::move(service
   // Frame1, Text1, Frame2, Text2, which is the order of the frames among the
   // window's children.
   frame2_ = createFrame(form_, L"输入Input");
-  text2_ = std::make_unique<InputBox>(frame2_, history_, [this](char16_t key) { keyPress(key); });
+  text2_ = std::make_unique<InputBox>(frame2_, line_, [this](char16_t key) { keyPress(key); });
   frame1_ = createFrame(form_, L"日志Log");
   text1_ = std::make_unique<LogView>(frame1_);
   SetWindowPos(frame1_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/InputHistory.h"
+#include "app/InputLine.h"
 #include "app/logview/FindBar.h"
 #include "app/win32/FindBox.h"
 #include "app/win32/InputBox.h"
@@ -51,6 +52,7 @@ class Form1 {
 
   Console console_;
   InputHistory history_;
+  InputLine line_;
   HWND form_ = nullptr;
   HWND frame2_ = nullptr;
   std::unique_ptr<InputBox> text2_;
