@@ -34,6 +34,8 @@ class InputHistory {
   void reset();
 
   std::size_t size() const noexcept { return lines_.size(); }
+  // The lines kept, the oldest first.
+  const std::deque<std::u16string>& lines() const noexcept { return lines_; }
 
  private:
   std::deque<std::u16string> lines_;

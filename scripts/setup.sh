@@ -19,6 +19,9 @@ packages=(
   fonts-wqy-microhei
   # a real X server for the smoke test, and a way to list its windows
   xvfb xauth x11-utils
+  # the screen reader's test: a private D-Bus session, the accessibility
+  # bus and an AT-SPI client
+  dbus at-spi2-core python3-pyatspi
   # making test MP3s and proving sound reaches a real sink
   sox lame pulseaudio pulseaudio-utils
   # the Debian package: icons drawn from the SVG, dependencies found by

@@ -9,6 +9,8 @@
 #include "platform/SystemError.h"
 #include "platform/Utf8.h"
 
+#include <string>
+
 namespace zor {
 
 namespace {
@@ -23,7 +25,7 @@ int failed(const BatchStreams& streams, std::string_view what, const std::error_
 // Runs the lines until the input or the output ends, or the run is to end.
 int runLines(Console& console, const BatchStreams& streams) {
   LogTail tail;
-  LineReader reader(streams.input);
+  LineReader reader(streams.input, streams.lineLimit);
   bool first = true;
   for (;;) {
     if (const std::string_view shown = tail.take(console.log); !shown.empty()) {
@@ -39,6 +41,12 @@ int runLines(Console& console, const BatchStreams& streams) {
     if (!reader.next(line, error)) {
       if (error == std::errc::interrupted) {
         continue;
+      }
+      if (error == std::errc::value_too_large) {
+        streams.errors.write("zor: " + streams.inputName + ": line " +
+                             std::to_string(reader.lines() + 1) + " is longer than " +
+                             std::to_string(streams.lineLimit) + " bytes\n");
+        return kExitFailed;
       }
       return error ? failed(streams, streams.inputName, error) : kExitOk;
     }

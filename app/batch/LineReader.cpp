@@ -11,11 +11,16 @@ constexpr std::size_t kReadSize = 64 * 1024;
 
 }  // namespace
 
-LineReader::LineReader(ByteSource& source) : source_(source), buffer_(kReadSize) {}
+LineReader::LineReader(ByteSource& source, std::size_t limit)
+    : source_(source), limit_(limit), buffer_(kReadSize) {}
 
 bool LineReader::next(std::string_view& line, std::error_code& error) {
   error.clear();
   for (;;) {
+    if (tooLong_) {
+      error = std::make_error_code(std::errc::value_too_large);
+      return false;
+    }
     const char* const start = buffer_.data() + begin_;
     const std::size_t held = end_ - begin_;
     if (const void* lf = std::memchr(start + scanned_, '\n', held - scanned_)) {
@@ -25,10 +30,20 @@ bool LineReader::next(std::string_view& line, std::error_code& error) {
       if (length > 0 && start[length - 1] == '\r') {
         --length;
       }
+      if (length > limit_) {
+        tooLong_ = true;
+        continue;
+      }
       line = std::string_view(start, length);
+      ++lines_;
       return true;
     }
     scanned_ = held;
+    // A CR at the end may yet be the start of the line's end.
+    if (held - (held > 0 && start[held - 1] == '\r' ? 1 : 0) > limit_) {
+      tooLong_ = true;
+      continue;
+    }
     if (ended_) {
       if (held == 0) {
         return false;
@@ -36,17 +51,20 @@ bool LineReader::next(std::string_view& line, std::error_code& error) {
       begin_ = end_;
       scanned_ = 0;
       line = std::string_view(start, start[held - 1] == '\r' ? held - 1 : held);
+      ++lines_;
       return true;
     }
     // Room for the next read: move the unfinished line to the front, and
-    // grow the buffer only for a line longer than it.
+    // grow the buffer only for a line longer than it, no further than a
+    // line of the limit needs.
     if (begin_ > 0) {
       std::memmove(buffer_.data(), start, held);
       begin_ = 0;
       end_ = held;
     }
     if (buffer_.size() - end_ < kReadSize / 2) {
-      buffer_.resize(std::max(buffer_.size() * 2, end_ + kReadSize));
+      buffer_.resize(
+          std::max(std::min(buffer_.size() * 2, limit_ + 2 + kReadSize), end_ + kReadSize));
     }
     std::size_t count = 0;
     error = source_.readSome(std::span<char>(buffer_).subspan(end_), count);

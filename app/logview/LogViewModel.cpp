@@ -232,13 +232,20 @@ std::vector<PieceOnScreen> LogViewModel::piecesIn(int top, int bottom) {
                              y,
                              std::clamp(start, piece->begin, piece->end) - piece->begin,
                              std::clamp(end, piece->begin, piece->end) - piece->begin,
-                             std::nullopt};
+                             std::nullopt,
+                             {}};
       // A selected line end shows as a selected blank after the line's text.
       if (piece->end == shown->lineEnd(spot.line) && spot.line + 1 < shown->lineCount() &&
           start <= piece->end && end > piece->end) {
         onScreen.selectedLineEnd =
             ViewBox{kMargin + piece->xOf(piece->end - piece->begin), y + (rows - 1) * height,
                     rows_.metrics().blankWidth(), height};
+      }
+      if (find_ != nullptr) {
+        for (const TextMatch& match : find_->highlights(*shown, piece->begin, piece->end)) {
+          onScreen.found.emplace_back(std::max(match.start, piece->begin) - piece->begin,
+                                      std::min(match.end(), piece->end) - piece->begin);
+        }
       }
       pieces.push_back(std::move(onScreen));
     }

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "app/logview/FindBar.h"
 #include "app/logview/LaidOutRows.h"
 #include "app/logview/LogSelection.h"
 #include "app/logview/TextMetrics.h"
 #include "interpreter/Log.h"
 
+#include <climits>
 #include <compare>
 #include <cstddef>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace zor {
@@ -33,6 +36,8 @@ struct PieceOnScreen {
   std::size_t selectedFrom = 0;
   std::size_t selectedTo = 0;
   std::optional<ViewBox> selectedLineEnd;
+  // Matches of the find box, [first, second) of the piece's characters.
+  std::vector<std::pair<std::size_t, std::size_t>> found;
 };
 
 // The scroll bar counts lines from 0 to `last`; a page is the rows on
@@ -151,6 +156,10 @@ class LogViewModel {
   TextRange unitAt(std::size_t position, TextUnit unit);
   // Scrolls as little as needed to show the caret at `position`.
   void showPosition(std::size_t position);
+  // Where the text below the view starts.
+  std::size_t bottomPosition() { return positionAt(INT_MAX / 2, height_); }
+  // Marks the matches of `find` on screen; it must outlive the model.
+  void highlight(const FindBar& find) { find_ = &find; }
 
   // The pieces that reach into the rows from `top` to `bottom`.
   std::vector<PieceOnScreen> piecesIn(int top, int bottom);
@@ -172,6 +181,7 @@ class LogViewModel {
 
   LaidOutRows rows_;
   LogSelection selection_;
+  const FindBar* find_ = nullptr;
   RowSpot top_;
   ScrollBarState scrollBar_;
   TextChange lastChange_;

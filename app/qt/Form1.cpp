@@ -1,18 +1,22 @@
 #include "app/qt/Form1.h"
 
 #include "app/Colours.h"
+#include "app/ConsoleCommands.h"
 #include "app/Form.h"
 #include "app/KeyHandler.h"
 #include "app/Layout.h"
 #include "app/Twips.h"
+#include "app/qt/FindBox.h"
 #include "app/qt/InputBox.h"
 #include "app/qt/LogView.h"
+#include "app/qt/QtColour.h"
 #include "interpreter/KeyPress.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QScreen>
+#include <QShortcut>
 
 namespace zor {
 
@@ -21,11 +25,6 @@ namespace {
 QRect pixelRect(const Rect& twips, double dpiX, double dpiY) {
   const Rect r = toPixels(twips, dpiX, dpiY);
   return QRect(r.left, r.top, r.width, r.height);
-}
-
-QColor toQColor(ColourRef value) {
-  return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
-                static_cast<int>((value >> 16) & 0xFF));
 }
 
 void paint(QWidget* box, const BoxColours& colours) {
@@ -51,17 +50,23 @@ QString shownCaption(const std::u16string& caption) {
 
 }  // namespace
 
-Form1::Form1(Services services) : console_(std::move(services)) {
+Form1::Form1(Services services)
+    : console_(std::move(services)), line_(history_, console_.vars, consoleCommands().table) {
   setObjectName(QStringLiteral("Form1"));
   // Created in the order Frame2, Text2, Frame1, Text1; tabbed in the order
   // Frame1, Text1, Frame2, Text2.
-  frame2_ = new QGroupBox(QStringLiteral("输入Input"), this);
+  frame2_ = new QGroupBox(QString::fromStdU16String(line_.caption()), this);
   frame2_->setObjectName(QStringLiteral("Frame2"));
-  text2_ = new InputBox(frame2_, history_, [this](char16_t key) { keyPress(key); });
+  text2_ = new InputBox(frame2_, line_, [this](char16_t key) { keyPress(key); });
   frame1_ = new QGroupBox(QStringLiteral("日志Log"), this);
   frame1_->setObjectName(QStringLiteral("Frame1"));
   text1_ = new LogView(frame1_);
   setTabOrder(text1_, text2_);
+  text1_->model().highlight(findBar_);
+  // Over the log, so the frames keep their layout; created after them, so
+  // it is drawn on top.
+  find_ = new FindBox(this, findBar_, *text1_, [this] { text2_->setFocus(); });
+  connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, find_, &FindBox::findKey);
 
   formLoad(console_);
   render();
@@ -73,6 +78,7 @@ Form1::Form1(Services services) : console_(std::move(services)) {
   place(text1_, kDesignLayout.text1);
   place(frame2_, kDesignLayout.frame2);
   place(text2_, kDesignLayout.text2);
+  placeFindBox();
   resize(toPixels(kDesignClientWidth, dpiX), toPixels(kDesignClientHeight, dpiY));
   if (const QScreen* s = screen()) {
     move(s->availableGeometry().center() - rect().center());
@@ -94,6 +100,7 @@ void Form1::keyPress(char16_t keyCode) {
 
 void Form1::render() {
   text1_->mirror(console_.log);
+  find_->logChanged();
   const QString input = QString::fromStdU16String(console_.input);
   if (text2_->text() != input) {
     text2_->setText(input);
@@ -147,6 +154,13 @@ void Form1::formResize() {
   text1_->setGeometry(pixelRect(layout.text1, dpiX, dpiY));
   frame2_->setGeometry(pixelRect(layout.frame2, dpiX, dpiY));
   text2_->setGeometry(pixelRect(layout.text2, dpiX, dpiY));
+  placeFindBox();
+}
+
+void Form1::placeFindBox() {
+  // Over the text, clear of the scroll bar.
+  const QWidget* text = text1_->viewport();
+  find_->place(QRect(text->mapTo(this, QPoint(0, 0)), text->size()));
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

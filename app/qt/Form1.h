@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/InputHistory.h"
+#include "app/InputLine.h"
+#include "app/logview/FindBar.h"
 #include "interpreter/Console.h"
 
 #include <QWidget>
@@ -9,6 +11,7 @@ class QGroupBox;
 
 namespace zor {
 
+class FindBox;
 class InputBox;
 class LogView;
 
@@ -37,13 +40,17 @@ class Form1 final : public QWidget {
   void formResize();
   void render();
   void paintBoxes();
+  void placeFindBox();
 
   Console console_;
   InputHistory history_;
+  InputLine line_;
   QGroupBox* frame2_;
   InputBox* text2_;
   QGroupBox* frame1_;
   LogView* text1_;
+  FindBar findBar_;
+  FindBox* find_;
 };
 
 }  // namespace zor

@@ -2,6 +2,7 @@
 
 #include "app/logview/LogViewMenu.h"
 #include "app/qt/LogViewAccessible.h"
+#include "app/qt/QtColour.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -168,6 +169,14 @@ void LogView::paintEvent(QPaintEvent* event) {
   for (const PieceOnScreen& onScreen : model_.piecesIn(clip.top(), clip.bottom() + 1)) {
     const auto& piece = static_cast<const QtLaidOutPiece&>(*onScreen.piece);
     QList<QTextLayout::FormatRange> selection;
+    for (const auto& [from, to] : onScreen.found) {
+      QTextLayout::FormatRange range;
+      range.start = static_cast<int>(from);
+      range.length = static_cast<int>(to - from);
+      range.format.setBackground(toQColor(FindBar::kHighlightBackground));
+      range.format.setForeground(toQColor(FindBar::kHighlightText));
+      selection.append(range);
+    }
     if (onScreen.selectedFrom < onScreen.selectedTo) {
       QTextLayout::FormatRange range;
       range.start = static_cast<int>(onScreen.selectedFrom);

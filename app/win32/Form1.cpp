@@ -1,6 +1,7 @@
 #include "app/win32/Form1.h"
 
 #include "app/Colours.h"
+#include "app/ConsoleCommands.h"
 #include "app/Form.h"
 #include "app/KeyHandler.h"
 #include "app/Layout.h"
@@ -23,6 +24,7 @@ namespace {
 constexpr wchar_t kClassName[] = L"ZorForm1";
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
+constexpr WORD kFindCommand = 1;
 
 void place(HWND control, const Rect& twips, double dpi) {
   const Rect r = toPixels(twips, dpi, dpi);
@@ -65,7 +67,8 @@ HBRUSH Form1::Brush::of(COLORREF colour) {
   return brush_;
 }
 
-Form1::Form1(HINSTANCE instance, Services services) : console_(std::move(services)) {
+Form1::Form1(HINSTANCE instance, Services services)
+    : console_(std::move(services)), line_(history_, console_.vars, consoleCommands().table) {
   registerClass(instance, windowProc);
   CreateWindowExW(kExStyle, kClassName, wide(console_.window.caption), kStyle, CW_USEDEFAULT,
                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
@@ -75,10 +78,16 @@ Form1::Form1(HINSTANCE instance, Services services) : console_(std::move(service
   // Frame1, Text1, Frame2, Text2, which is the order of the frames among the
   // window's children.
   frame2_ = createFrame(form_, L"输入Input");
-  text2_ = std::make_unique<InputBox>(frame2_, history_, [this](char16_t key) { keyPress(key); });
+  text2_ = std::make_unique<InputBox>(frame2_, line_, [this](char16_t key) { keyPress(key); });
   frame1_ = createFrame(form_, L"日志Log");
   text1_ = std::make_unique<LogView>(frame1_);
   SetWindowPos(frame1_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // Over the log, so the frames keep their layout.
+  text1_->model().highlight(findBar_);
+  find_ =
+      std::make_unique<FindBox>(form_, findBar_, *text1_, [this] { SetFocus(text2_->handle()); });
+  ACCEL find{FVIRTKEY | FCONTROL, 'F', kFindCommand};
+  accelerators_ = CreateAcceleratorTableW(&find, 1);
   useMessageFont();
 
   formLoad(console_);
@@ -89,11 +98,13 @@ Form1::Form1(HINSTANCE instance, Services services) : console_(std::move(service
   place(text1_->handle(), kDesignLayout.text1, dpi);
   place(frame2_, kDesignLayout.frame2, dpi);
   place(text2_->handle(), kDesignLayout.text2, dpi);
+  placeFindBox();
   placeCentred();
   focus_ = text2_->handle();
 }
 
 Form1::~Form1() {
+  DestroyAcceleratorTable(accelerators_);
   if (font_ != nullptr) {
     DeleteObject(font_);
   }
@@ -110,6 +121,12 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       formResize();
       return 0;
+    case WM_COMMAND:
+      if (HIWORD(wParam) == 1 && LOWORD(wParam) == kFindCommand) {
+        find_->findKey();
+        return 0;
+      }
+      break;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
       if (const LRESULT brush =
@@ -177,6 +194,7 @@ void Form1::keyPress(char16_t keyCode) {
 
 void Form1::render() {
   text1_->mirror(console_.log);
+  find_->logChanged();
   if (windowText(text2_->handle()) != console_.input) {
     SetWindowTextW(text2_->handle(), wide(console_.input));
   }
@@ -220,7 +238,7 @@ LRESULT Form1::paintBox(HDC dc, HWND box) {
 
 // The layout follows the window's outer size; a minimised window keeps it.
 void Form1::formResize() {
-  if (IsIconic(form_) || text1_ == nullptr) {
+  if (IsIconic(form_) || find_ == nullptr) {
     return;
   }
   const double dpi = windowDpi(form_);
@@ -232,6 +250,14 @@ void Form1::formResize() {
   place(text1_->handle(), layout.text1, dpi);
   place(frame2_, layout.frame2, dpi);
   place(text2_->handle(), layout.text2, dpi);
+  placeFindBox();
+}
+
+void Form1::placeFindBox() {
+  RECT log;
+  GetWindowRect(text1_->handle(), &log);
+  MapWindowPoints(nullptr, form_, reinterpret_cast<POINT*>(&log), 2);
+  find_->place(log);
 }
 
 // The system's message font, or one that has the program's Chinese, at the
@@ -241,6 +267,7 @@ void Form1::useMessageFont() {
   for (HWND control : {frame1_, text1_->handle(), frame2_, text2_->handle()}) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
+  find_->setFont(font);
   if (font_ != nullptr) {
     DeleteObject(font_);
   }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "app/InputHistory.h"
+#include "app/InputLine.h"
+#include "app/logview/FindBar.h"
+#include "app/win32/FindBox.h"
 #include "app/win32/InputBox.h"
 #include "app/win32/LogView.h"
 #include "interpreter/Console.h"
@@ -21,6 +24,8 @@ class Form1 {
   Form1& operator=(const Form1&) = delete;
 
   HWND handle() const { return form_; }
+  // The window's keyboard shortcuts (Ctrl+F), for the message loop.
+  HACCEL accelerators() const { return accelerators_; }
 
  private:
   // A solid brush for the colour a box is painted in, made again only when
@@ -40,17 +45,22 @@ class Form1 {
   void keyPress(char16_t keyCode);
   void render();
   void formResize();
+  void placeFindBox();
   void useMessageFont();
   void placeCentred();
   LRESULT paintBox(HDC dc, HWND box);
 
   Console console_;
   InputHistory history_;
+  InputLine line_;
   HWND form_ = nullptr;
   HWND frame2_ = nullptr;
   std::unique_ptr<InputBox> text2_;
   HWND frame1_ = nullptr;
   std::unique_ptr<LogView> text1_;
+  FindBar findBar_;
+  std::unique_ptr<FindBox> find_;
+  HACCEL accelerators_ = nullptr;
   HWND focus_ = nullptr;
   HFONT font_ = nullptr;
   Brush brush1_;

@@ -32,9 +32,10 @@ LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
 }  // namespace
 
 HWND createFrame(HWND form, const wchar_t* caption) {
-  HWND frame = CreateWindowExW(WS_EX_CONTROLPARENT, L"BUTTON", caption,
-                               WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | BS_GROUPBOX, 0, 0, 0, 0,
-                               form, nullptr, nullptr, nullptr);
+  HWND frame =
+      CreateWindowExW(WS_EX_CONTROLPARENT, L"BUTTON", caption,
+                      WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | BS_GROUPBOX, 0, 0,
+                      0, 0, form, nullptr, nullptr, nullptr);
   SetWindowSubclass(frame, frameProc, 0, 0);
   return frame;
 }

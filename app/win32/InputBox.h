@@ -3,19 +3,21 @@
 #include <windows.h>
 
 #include <functional>
-#include <string>
 
 namespace zor {
 
-class InputHistory;
+class InputLine;
+struct LineBox;
 
 // Text2: a single-line EDIT control that hands every character typed into it
 // to the console before the character reaches the box. Enter inserts nothing
-// in a one-line box, so it stops here, and the box does not beep. Up and Down
-// call back earlier lines from the history, Esc empties the box.
+// in a one-line box, so it stops here, and the box does not beep. The keys of
+// the history, the search and the completion go to the input line, which
+// says what the box and the caption of its frame show. The native box keeps
+// only the first line of a paste.
 class InputBox {
  public:
-  InputBox(HWND frame, InputHistory& history, std::function<void(char16_t)> keyPress);
+  InputBox(HWND frame, InputLine& line, std::function<void(char16_t)> keyPress);
   InputBox(const InputBox&) = delete;
   InputBox& operator=(const InputBox&) = delete;
 
@@ -24,12 +26,16 @@ class InputBox {
  private:
   static LRESULT CALLBACK boxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                   DWORD_PTR self);
-  // True when the key was one of the history's.
-  bool historyKey(WPARAM key);
-  void show(const std::u16string& text);
+  LRESULT onKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT onChar(UINT message, WPARAM wParam, LPARAM lParam);
+  // The box's own handling of the message, then what the line makes of it.
+  LRESULT byTheBox(UINT message, WPARAM wParam, LPARAM lParam, bool typed);
+  LineBox state() const;
+  void showLine();
 
+  HWND frame_;
   HWND box_;
-  InputHistory& history_;
+  InputLine& line_;
   std::function<void(char16_t)> keyPress_;
 };
 

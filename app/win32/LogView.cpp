@@ -226,6 +226,11 @@ void LogView::relayout() {
 
 // The scroll bar is always there, and is disabled when there is nothing to
 // scroll.
+void LogView::select(std::size_t anchor, std::size_t caret) {
+  model_.select(anchor, caret);
+  refresh();
+}
+
 void LogView::refresh() {
   const ScrollBarState& state = model_.scrollBar();
   SCROLLINFO bar{};
@@ -407,18 +412,27 @@ void LogView::drawPiece(HDC dc, const PieceOnScreen& onScreen, int height) {
     const std::size_t rowEnd = wrapped.rowEnd(row);
     const int base = wrapped.left(begin);
     measured.draw(dc, onScreen.x, y, begin, rowEnd);
-    const std::size_t from = std::max(onScreen.selectedFrom, begin);
-    const std::size_t to = std::min(onScreen.selectedTo, rowEnd);
-    if (from < to) {
+    // A marked part is drawn again over the row in its own colours.
+    const auto mark = [&](std::size_t markFrom, std::size_t markTo, COLORREF ink, COLORREF paper) {
+      const std::size_t from = std::max(markFrom, begin);
+      const std::size_t to = std::min(markTo, rowEnd);
+      if (from >= to) {
+        return;
+      }
       const int left = onScreen.x + wrapped.left(from) - base;
       const RECT marked{left, y, onScreen.x + wrapped.left(to) - base, y + rowHeight};
-      const COLORREF colour = SetTextColor(dc, GetSysColor(COLOR_HIGHLIGHTTEXT));
-      const COLORREF back = SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHT));
+      const COLORREF colour = SetTextColor(dc, ink);
+      const COLORREF back = SetBkColor(dc, paper);
       ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &marked, L"", 0, nullptr);
       measured.draw(dc, left, y, from, to);
       SetBkColor(dc, back);
       SetTextColor(dc, colour);
+    };
+    for (const auto& [from, to] : onScreen.found) {
+      mark(from, to, FindBar::kHighlightText, FindBar::kHighlightBackground);
     }
+    mark(onScreen.selectedFrom, onScreen.selectedTo, GetSysColor(COLOR_HIGHLIGHTTEXT),
+         GetSysColor(COLOR_HIGHLIGHT));
   }
   if (onScreen.selectedLineEnd) {
     const RECT mark = rectOf(*onScreen.selectedLineEnd);

@@ -25,6 +25,9 @@ class LogView {
 
   HWND handle() const { return window_; }
   void mirror(const Log& log);
+  LogViewModel& model() { return model_; }
+  // Selects [anchor, caret) or (caret, anchor], showing the caret.
+  void select(std::size_t anchor, std::size_t caret);
 
   // For screen readers: the frame's caption, the log's text, and the part
   // of it on screen.

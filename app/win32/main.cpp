@@ -74,6 +74,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   // Hiding the window leaves the loop running; only closing it ends it.
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (TranslateAcceleratorW(form.handle(), form.accelerators(), &msg) != 0) {
+      continue;
+    }
     if (!IsDialogMessageW(form.handle(), &msg)) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);

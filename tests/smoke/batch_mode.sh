@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the built console in batch mode as a user would, where no display is
 # reachable: its arguments, the transcripts, a session through a pipe, a
-# closed pipe, Ctrl+C and a script that ends while music plays.
+# closed pipe, Ctrl+C, a script that ends while music plays, and an input
+# that never ends a line.
 # Usage: batch_mode.sh path/to/zor version
 set -u
 version=$2
@@ -58,6 +59,16 @@ check "saved log" "$(tail -c 40 out.txt | od -An -c | tr -s ' ')" \
 printf 'th\nsay 1\n' > script.txt
 check "file" "$(./zor --batch script.txt | tail -n 1)" "1"
 check "dash" "$(./zor --batch - < script.txt | tail -n 1)" "1"
+
+# A process substitution is a file too.
+check "/dev/fd" "$(./zor --batch <(printf 'th\nsay fd\n') | tail -n 1)" "fd"
+
+# An input that never ends a line stops at the line limit, in bounded memory
+# (the sanitizers' shadow memory takes no address-space limit).
+limit=524288
+ldd ./zor | grep -q libasan && limit=unlimited
+out=$( (ulimit -v "$limit" && ./zor --batch /dev/zero 2>&1 >/dev/null) )
+check "endless line" "$out/$?" "zor: /dev/zero: line 1 is longer than 67108864 bytes/1"
 
 # A reader that leaves early: no crash, one line on standard error.
 yes 'say x' | head -n 100000 | ./zor --batch 2> errors.txt | head -n 1 > /dev/null

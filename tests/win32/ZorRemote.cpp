@@ -12,8 +12,12 @@
 //                                           screen, x y in pixels
 //        zor_remote.exe double-click-time   writes the system's double-click time, ms
 //        zor_remote.exe menu                succeeds while a popup menu is on the screen
+//        zor_remote.exe input               writes the input box's frame caption, then its
+//                                           text with the selection in brackets, UTF-8
 //        zor_remote.exe load <file>         clears the log and loads <file>.txt, timed
 //        zor_remote.exe say <count>         enters <count> "say" lines, timed
+//        zor_remote.exe find                writes the find box's state: "shown" or
+//                                           "hidden", then its count
 //        zor_remote.exe readers             writes what screen readers get of the log view
 //                                           through MSAA and UI Automation, UTF-8
 #include <windows.h>
@@ -102,12 +106,36 @@ int writeUtf8(const std::wstring& text) {
   return written == bytes.size() ? 0 : 1;
 }
 
-int writeLog(HWND log) {
-  // GetWindowText would read another process's window caption, not the box.
-  std::wstring text(static_cast<std::size_t>(SendMessageW(log, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+// GetWindowText would read another process's window caption, not the control's text.
+std::wstring controlText(HWND control) {
+  std::wstring text(static_cast<std::size_t>(SendMessageW(control, WM_GETTEXTLENGTH, 0, 0)) + 1,
+                    L'\0');
   text.resize(static_cast<std::size_t>(
-      SendMessageW(log, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
-  return writeUtf8(text);
+      SendMessageW(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+  return text;
+}
+
+int writeLog(HWND log) { return writeUtf8(controlText(log)); }
+
+// The frame that holds the input box, whatever its caption says.
+int writeInput(HWND form) {
+  for (HWND frame = FindWindowExW(form, nullptr, L"BUTTON", nullptr); frame != nullptr;
+       frame = FindWindowExW(form, frame, L"BUTTON", nullptr)) {
+    if (HWND box = FindWindowExW(frame, nullptr, kInputClass, nullptr)) {
+      std::wstring text = controlText(box);
+      // The positions come back in the result: the box's own pointers would
+      // point into this process.
+      const auto selection = static_cast<DWORD>(SendMessageW(box, EM_GETSEL, 0, 0));
+      const std::size_t start = LOWORD(selection);
+      const std::size_t end = HIWORD(selection);
+      if (start != end && end <= text.size()) {
+        text.insert(end, L"]");
+        text.insert(start, L"[");
+      }
+      return writeUtf8(controlText(frame) + L"\n" + text + L"\n");
+    }
+  }
+  return 1;
 }
 
 // The clipboard's Unicode text as the system holds it: Wine's X clipboard
@@ -243,6 +271,22 @@ int wmain(int argc, wchar_t* argv[]) {
     HWND log = findBox(L"日志Log", kLogClass);
     return log == nullptr ? 1 : writeReaders(log);
   }
+  if (command == L"find" && argc == 2) {
+    HWND box = FindWindowExW(findForm(), nullptr, L"ZorFindBox", nullptr);
+    if (box == nullptr) {
+      return 1;
+    }
+    wchar_t count[64] = L"";
+    HWND label =
+        FindWindowExW(box, FindWindowExW(box, nullptr, L"STATIC", nullptr), L"STATIC", nullptr);
+    GetWindowTextW(label, count, 64);
+    std::wprintf(L"%ls %ls\n", IsWindowVisible(box) ? L"shown" : L"hidden", count);
+    return 0;
+  }
+  if (command == L"input" && argc == 2) {
+    HWND form = findForm();
+    return form == nullptr ? 1 : writeInput(form);
+  }
   if (command == L"clipboard" && argc == 2) {
     return writeClipboard();
   }
@@ -258,8 +302,9 @@ int wmain(int argc, wchar_t* argv[]) {
   HWND input = findBox(L"输入Input", kInputClass);
   if (input == nullptr || argc != 3 || (command != L"load" && command != L"say")) {
     std::fputs(
-        "usage: zor_remote.exe log | clipboard | log-origin | desktop-colour | geometry [w h] |\n"
-        "                      readers | double-click-time | menu | load <file> | say <count>\n",
+        "usage: zor_remote.exe log | input | clipboard | log-origin | desktop-colour |\n"
+        "                      geometry [w h] | double-click-time | menu | find | readers |\n"
+        "                      load <file> | say <count>\n",
         stderr);
     return 1;
   }

@@ -38,7 +38,8 @@ class BatchRunTest : public ConsoleTest {
   int run(const std::string& script, std::size_t piece = 7) {
     TextSource input(script, piece);
     input.onRead = onRead;
-    return runBatch(batch, music, BatchStreams{input, "script.txt", output, errors, interrupted});
+    return runBatch(batch, music,
+                    BatchStreams{input, "script.txt", output, errors, interrupted, lineLimit});
   }
 
   // The log as the window holds it, as batch mode shows it.
@@ -60,6 +61,7 @@ class BatchRunTest : public ConsoleTest {
   TextSink output;
   TextSink errors;
   std::atomic<bool> interrupted{false};
+  std::size_t lineLimit = LineReader::kLineLimit;
 };
 
 const std::string p = "[09:05:07]";
@@ -224,6 +226,14 @@ TEST_F(BatchRunTest, AFailedInputEndsWithOneLine) {
   EXPECT_EQ(run("say 1\nsay 2\n", 4), kExitFailed);
   EXPECT_TRUE(output.text.ends_with(p + "1\n")) << output.text;
   EXPECT_EQ(errors.text, "zor: script.txt: Input/output error\n");
+  EXPECT_EQ(device.commands, std::vector<std::u16string>{u"close "});
+}
+
+TEST_F(BatchRunTest, ALineBeyondTheLimitEndsTheRunWithOneLine) {
+  lineLimit = 8;
+  EXPECT_EQ(run("say 1234\r\nsay 12345\nsay 3\n"), kExitFailed);
+  EXPECT_EQ(output.text, banner(dir()) + p + ">>>say 1234\n" + p + "1234\n");
+  EXPECT_EQ(errors.text, "zor: script.txt: line 2 is longer than 8 bytes\n");
   EXPECT_EQ(device.commands, std::vector<std::u16string>{u"close "});
 }
 

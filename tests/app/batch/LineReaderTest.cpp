@@ -54,5 +54,34 @@ TEST(LineReaderTest, GoesOnAfterAnInterruptedRead) {
   EXPECT_FALSE(error);
 }
 
+TEST(LineReaderTest, StopsAtALineLongerThanTheLimit) {
+  struct Case {
+    std::string text;
+    std::vector<std::string> lines;  // handed out before the long line
+    bool tooLong;
+  };
+  const std::string four = "abcd";
+  for (const Case& c :
+       {Case{"abcd\r\nab\nabcd", {"abcd", "ab", "abcd"}, false}, Case{"abcd\r", {"abcd"}, false},
+        Case{"ab\nabcde\nx\n", {"ab"}, true}, Case{"abcd\rx\n", {}, true},
+        Case{"ab\n" + std::string(100'000, 'z'), {"ab"}, true}}) {
+    for (const std::size_t piece : {std::size_t{1}, std::size_t{3}, std::size_t{1} << 20}) {
+      TextSource source(c.text, piece);
+      LineReader reader(source, four.size());
+      std::vector<std::string> lines;
+      std::string_view line;
+      std::error_code error;
+      while (reader.next(line, error)) {
+        lines.emplace_back(line);
+      }
+      EXPECT_EQ(lines, c.lines) << c.text.substr(0, 20) << " in pieces of " << piece;
+      EXPECT_EQ(error == std::errc::value_too_large, c.tooLong) << c.text.substr(0, 20);
+      EXPECT_EQ(reader.lines(), c.lines.size());
+      EXPECT_EQ(reader.next(line, error), false);
+      EXPECT_EQ(error == std::errc::value_too_large, c.tooLong);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace zor::test

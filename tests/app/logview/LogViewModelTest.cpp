@@ -239,6 +239,16 @@ TEST_F(ModelTest, PiecesToPaintCarryTheSelectionAndTheLineEnds) {
   EXPECT_EQ(model.caretBox(), (ViewBox{m + 10, m + 20, 1, 10}));
   model.scrollToLine(0);
   EXPECT_EQ(model.caretBox(), std::nullopt);
+
+  // An open find box marks its matches, cut at the pieces' ends.
+  FindBar find;
+  model.highlight(find);
+  find.press(FindKey::CtrlF, false, log);
+  find.edit(u"E", false);
+  using Found = std::vector<std::pair<std::size_t, std::size_t>>;
+  EXPECT_EQ(model.piecesIn(0, m + 30)[0].found, (Found{{2, 3}, {12, 13}, {13, 14}}));
+  find.press(FindKey::Escape, false, log);
+  EXPECT_EQ(model.piecesIn(0, m + 30)[0].found, Found{});
 }
 
 // What a screen reader reads by, from any offset.
