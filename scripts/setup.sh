@@ -36,16 +36,6 @@ packages=(
   g++-mingw-w64-x86-64-posix wine wine64 locales
 )
 
-# Wine takes its ANSI code page (936) from a Chinese locale, made once the
-# locales package is there.
-ensure_chinese_locale() {
-  if ! grep -qi '^zh_CN\.utf-\?8$' < <(locale -a 2>/dev/null); then
-    if [ "$(id -u)" -ne 0 ]; then sudo localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
-    else localedef -i zh_CN -f UTF-8 zh_CN.UTF-8; fi
-  fi
-}
-trap ensure_chinese_locale EXIT
-
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
@@ -65,7 +55,8 @@ if [ ${#missing[@]} -ne 0 ]; then
   "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-# Wine takes its code page from the locale, which must exist on the machine.
+# Wine takes its ANSI code page (936) from a Chinese locale, which must exist
+# on the machine: made once, through locale.gen, so that it stays.
 if ! locale -a 2>/dev/null | grep -qix 'zh_CN\.utf-\?8'; then
   echo "Generating the zh_CN.UTF-8 locale"
   "${sudo_cmd[@]}" sed -i 's/^# *\(zh_CN\.UTF-8 UTF-8\)/\1/' /etc/locale.gen

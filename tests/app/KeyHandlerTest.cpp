@@ -3,13 +3,13 @@
 #include "platform/CodePage.h"
 #include "tests/support/Fakes.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
 #include <new>
-#include <random>
 #include <stdexcept>
 
 namespace zor::test {
@@ -36,11 +36,9 @@ class FailingCodePage final : public CodePage {
 class KeyHandlerTest : public ::testing::Test {
  protected:
   KeyHandlerTest() {
-    std::filesystem::create_directories(directory_);
     writeBytes(directory_ / "a.txt", "one\r\ntwo\r\n");
     formLoad(console_);
   }
-  ~KeyHandlerTest() override { std::filesystem::remove_all(directory_); }
 
   // Types the line, presses Enter and returns what the log gained.
   std::u16string enter(std::u16string_view line) {
@@ -53,8 +51,8 @@ class KeyHandlerTest : public ::testing::Test {
   FailingCodePage codePage_;
   FixedClock clock_;
   RecordingMediaDevice media_;
-  std::filesystem::path directory_ = std::filesystem::temp_directory_path() /
-                                     ("zor-key-" + std::to_string(std::random_device()()));
+  TemporaryDirectory temporary_;
+  const std::filesystem::path& directory_ = temporary_.path();
   Console console_{Services{clock_, media_, codePage_, directory_}};
 };
 

@@ -8,12 +8,16 @@ namespace {
 
 class TranscriptTest : public ConsoleTest, public ::testing::WithParamInterface<std::string> {};
 
-// Every line the log receives, the banner's included; a line that empties
-// the log (clear) leaves what came before received.
+// Every line the log receives, the banner's included, up to stop, which ends
+// the session; a line that empties the log (clear) leaves what came before
+// received.
 TEST_P(TranscriptTest, TheLogReceivesTheTranscriptsLines) {
   const Transcript transcript = readTranscript(GetParam());
   std::u16string received = console.log.text();
   for (const std::string& line : transcript.typed) {
+    if (console.window.stopRequested) {
+      break;
+    }
     const std::u16string before = console.log.text();
     enter(fromUtf8(line));
     const std::u16string& after = console.log.text();

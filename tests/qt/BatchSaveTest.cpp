@@ -4,13 +4,12 @@
 #include "tests/support/ByteStreamFakes.h"
 #include "tests/support/Fakes.h"
 #include "tests/support/FileBytes.h"
+#include "tests/support/TemporaryDirectory.h"
 
 #include <QLineEdit>
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <random>
 
 namespace zor::test {
 namespace {
@@ -20,9 +19,8 @@ namespace fs = std::filesystem;
 // The same lines typed into the window and run in batch mode, in the same
 // program directory, save the same file.
 TEST(BatchSaveTest, SaveWritesTheSameBytesAsTheWindow) {
-  const fs::path directory =
-      fs::temp_directory_path() / ("zor-batch-save-" + std::to_string(std::random_device()()));
-  fs::create_directories(directory);
+  const TemporaryDirectory temporary;
+  const fs::path& directory = temporary.path();
   const std::filesystem::path programDirectory = directory;
   writeBytes(directory / "notes.txt", "a\r\nb\r\n");
   const std::vector<QString> lines = {QStringLiteral("say 你好"), QStringLiteral("   "),
@@ -63,7 +61,6 @@ TEST(BatchSaveTest, SaveWritesTheSameBytesAsTheWindow) {
   const std::string window = readBytes(directory / "window.txt");
   EXPECT_GT(window.size(), 1000u);
   EXPECT_EQ(readBytes(directory / "session.txt"), window);
-  fs::remove_all(directory);
 }
 
 }  // namespace

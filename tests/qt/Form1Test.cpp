@@ -1,8 +1,5 @@
 #include "app/Colours.h"
-#include "app/qt/Form1.h"
-#include "app/qt/LogView.h"
-#include "platform/CodePage.h"
-#include "tests/support/Fakes.h"
+#include "tests/qt/WindowFixture.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -18,43 +15,14 @@
 namespace zor::test {
 namespace {
 
-class Form1Test : public ::testing::Test {
- protected:
-  Form1Test() : form(Services{clock, media, *codePage, std::filesystem::path("/opt/zor")}) {
-    form.show();
-    text1 = form.findChild<LogView*>(QStringLiteral("Text1"));
-    text2 = form.findChild<QLineEdit*>(QStringLiteral("Text2"));
-  }
-
-  // Types each character as a key of its own (keyClicks takes ASCII only),
-  // then presses Enter.
-  void type(const QString& line) {
-    for (const QChar c : line) {
-      QTest::sendKeyEvent(QTest::Click, text2, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-    QTest::keyClick(text2, Qt::Key_Return);
-  }
-
-  // The log as the view shows it, line breaks as "\n".
-  static QString shown(const Console& console) {
-    return QString::fromStdU16String(console.log.text()).replace(QStringLiteral("\r\n"), "\n");
-  }
-
-  FixedClock clock;
-  RecordingMediaDevice media;
-  const std::unique_ptr<CodePage> codePage = systemCodePage();
-  Form1 form;
-  LogView* text1 = nullptr;
-  QLineEdit* text2 = nullptr;
-};
+using Form1Test = WindowFixture;
 
 TEST_F(Form1Test, StartsWithTheBannerCaptionAndFocusInTheInputBox) {
   ASSERT_NE(text1, nullptr);
   ASSERT_NE(text2, nullptr);
   EXPECT_EQ(form.windowTitle(), QStringLiteral("ZOR命令符-DEZEZA"));
-  EXPECT_EQ(shown(form.console()).count('\n'), 7);
-  EXPECT_TRUE(
-      shown(form.console()).endsWith(QStringLiteral("[09:05:07]程序路径Run at /opt/zor\n")));
+  EXPECT_EQ(shown().count('\n'), 7);
+  EXPECT_TRUE(shown().endsWith(QStringLiteral("[09:05:07]程序路径Run at /opt/zor\n")));
   EXPECT_EQ(form.focusWidget(), text2);
   EXPECT_EQ(form.findChild<QGroupBox*>("Frame1")->title(), QStringLiteral("日志Log"));
   EXPECT_EQ(form.findChild<QGroupBox*>("Frame2")->title(), QStringLiteral("输入Input"));
@@ -63,8 +31,8 @@ TEST_F(Form1Test, StartsWithTheBannerCaptionAndFocusInTheInputBox) {
 TEST_F(Form1Test, EnterEchoesRunsAndEmptiesTheInputBox) {
   type(QStringLiteral("say 你好 world"));
   EXPECT_EQ(text2->text(), QString());
-  EXPECT_TRUE(shown(form.console())
-                  .endsWith(QStringLiteral("[09:05:07]>>>say 你好 world\n[09:05:07]你好 world\n")));
+  EXPECT_TRUE(
+      shown().endsWith(QStringLiteral("[09:05:07]>>>say 你好 world\n[09:05:07]你好 world\n")));
   EXPECT_EQ(text1->caretPosition(), form.console().log.text().size());
 
   QTest::keyClicks(text2, QStringLiteral("   "));
@@ -74,17 +42,16 @@ TEST_F(Form1Test, EnterEchoesRunsAndEmptiesTheInputBox) {
 
 TEST_F(Form1Test, ClearTopTitleAndHideShowInTheWindow) {
   type(QStringLiteral("clear"));
-  EXPECT_EQ(shown(form.console()), QString());
+  EXPECT_EQ(shown(), QString());
   type(QStringLiteral("say a"));
   type(QStringLiteral("top"));
-  EXPECT_EQ(shown(form.console()),
-            QStringLiteral("[09:05:07]>>>say a\n[09:05:07]a\n[09:05:07]>>>top\n"));
+  EXPECT_EQ(shown(), QStringLiteral("[09:05:07]>>>say a\n[09:05:07]a\n[09:05:07]>>>top\n"));
   EXPECT_EQ(text1->caretPosition(), 0u);
   type(QStringLiteral("title 新 标题"));
   EXPECT_EQ(form.windowTitle(), QStringLiteral("新 标题"));
   type(QStringLiteral("hide"));
   EXPECT_FALSE(form.isVisible());
-  EXPECT_TRUE(shown(form.console()).endsWith(QStringLiteral("[09:05:07]隐藏窗口...\n")));
+  EXPECT_TRUE(shown().endsWith(QStringLiteral("[09:05:07]隐藏窗口...\n")));
 }
 
 TEST_F(Form1Test, TheTitleBarShowsTheCaptionAsTyped) {
@@ -168,11 +135,11 @@ TEST_F(Form1Test, BlackmodeRecoloursTheTwoTextBoxesOnly) {
   const QColor desktop = desktopColour();
   ASSERT_TRUE(painted(text1, text2, Qt::white, Qt::black));
 
-  QString log = shown(form.console());
+  QString log = shown();
   for (const QColor& background : {desktop, QColor(Qt::white), desktop}) {
     type(QStringLiteral("bm"));
     log += QStringLiteral("[09:05:07]>>>bm\n");
-    EXPECT_EQ(shown(form.console()), log);
+    EXPECT_EQ(shown(), log);
     const QColor text = background == desktop ? Qt::white : Qt::black;
     EXPECT_TRUE(painted(text1, text2, background, text));
     EXPECT_EQ(form.palette(), framePalettes[0]);

@@ -3,6 +3,7 @@
 #include "app/qt/LogViewMetrics.h"
 #include "platform/CodePage.h"
 #include "tests/support/Fakes.h"
+#include "tests/support/TemporaryDirectory.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 
 namespace zor::test {
 namespace {
@@ -219,9 +219,8 @@ TEST(LogViewInWindowTest, TabReachesTheLogAndItsKeysStayThere) {
 // A load that fails half-way takes its lines back; the window shows the
 // log as it is then, drawn as a fresh view would draw it.
 TEST(LogViewInWindowTest, LoadTakenBackIsShownAsTheLogIsNow) {
-  const auto directory = std::filesystem::temp_directory_path() /
-                         ("zor-test-" + std::to_string(std::random_device()()));
-  std::filesystem::create_directories(directory);
+  const TemporaryDirectory temporary;
+  const std::filesystem::path& directory = temporary.path();
   std::filesystem::create_symlink("/proc/self/mem", directory / "mem.txt");
   FixedClock clock;
   RecordingMediaDevice media;
@@ -241,7 +240,6 @@ TEST(LogViewInWindowTest, LoadTakenBackIsShownAsTheLogIsNow) {
   fresh.mirror(log);
   EXPECT_EQ(text1->topRow(), fresh.topRow());
   EXPECT_EQ(text1->viewport()->grab().toImage(), fresh.viewport()->grab().toImage());
-  std::filesystem::remove_all(directory);
 }
 
 // Chinese text is drawn, in the view's text colour (near enough, for its

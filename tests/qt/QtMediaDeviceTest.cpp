@@ -3,6 +3,7 @@
 #include "platform/CodePage.h"
 #include "platform/Utf8.h"
 #include "tests/support/Fakes.h"
+#include "tests/support/TemporaryDirectory.h"
 
 #include <QLineEdit>
 
@@ -14,7 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
+#include <memory>
 
 namespace zor::test {
 namespace {
@@ -26,9 +27,8 @@ namespace fs = std::filesystem;
 class QtMediaDeviceTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    directory_ =
-        fs::temp_directory_path() / ("zor-media-" + std::to_string(std::random_device()()));
-    fs::create_directories(directory_);
+    temporary_ = std::make_unique<TemporaryDirectory>();
+    directory_ = temporary_->path();
     const std::string dir = directory_.string();
     const std::string make = "sox -q -n -r 44100 -c 1 -b 16 '" + dir +
                              "/tone.wav' synth 3 sine 440 && lame --quiet '" + dir +
@@ -42,7 +42,7 @@ class QtMediaDeviceTest : public ::testing::Test {
     std::ofstream(directory_ / "text.mp3") << "not a sound\r\n";
   }
 
-  static void TearDownTestSuite() { fs::remove_all(directory_); }
+  static void TearDownTestSuite() { temporary_.reset(); }
 
   static std::u16string path(const char* name) { return fromUtf8((directory_ / name).string()); }
 
@@ -52,9 +52,11 @@ class QtMediaDeviceTest : public ::testing::Test {
   }
 
   QtMediaDevice device;
+  static std::unique_ptr<TemporaryDirectory> temporary_;
   static fs::path directory_;
 };
 
+std::unique_ptr<TemporaryDirectory> QtMediaDeviceTest::temporary_;
 fs::path QtMediaDeviceTest::directory_;
 
 // GStreamer's first start in a process scans its plug-ins, which takes

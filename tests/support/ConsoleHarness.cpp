@@ -1,32 +1,10 @@
 #include "tests/support/ConsoleHarness.h"
 
-#include <random>
-
 namespace zor::test {
 
-namespace {
-
-std::filesystem::path makeTemporaryDirectory() {
-  std::random_device random;
-  const auto path = std::filesystem::temp_directory_path() /
-                    ("zor-test-" + std::to_string(random()) + std::to_string(random()));
-  std::filesystem::create_directories(path);
-  return path;
-}
-
-}  // namespace
-
-ConsoleTest::ConsoleTest()
-    : directory(makeTemporaryDirectory()), console(Services{clock, media, *codePage, directory}) {
+ConsoleTest::ConsoleTest() : console(Services{clock, media, *codePage, directory}) {
   formLoad(console);
   seen_ = console.log.text().size();
-}
-
-ConsoleTest::~ConsoleTest() {
-  std::error_code ignored;
-  std::filesystem::permissions(directory, std::filesystem::perms::owner_all,
-                               std::filesystem::perm_options::add, ignored);
-  std::filesystem::remove_all(directory, ignored);
 }
 
 void ConsoleTest::enter(std::u16string_view line) {

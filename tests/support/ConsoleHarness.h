@@ -5,6 +5,7 @@
 #include "interpreter/KeyPress.h"
 #include "platform/CodePage.h"
 #include "tests/support/Fakes.h"
+#include "tests/support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,6 @@ namespace zor::test {
 class ConsoleTest : public ::testing::Test {
  protected:
   ConsoleTest();
-  ~ConsoleTest() override;
 
   // Types the line into the input box and presses Enter.
   void enter(std::u16string_view line);
@@ -28,7 +28,8 @@ class ConsoleTest : public ::testing::Test {
   FixedClock clock;
   RecordingMediaDevice media;
   const std::unique_ptr<CodePage> codePage = systemCodePage();  // GB18030 here
-  std::filesystem::path directory;
+  TemporaryDirectory temporary;
+  const std::filesystem::path& directory = temporary.path();
   Console console;
 
  private:

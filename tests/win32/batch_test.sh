@@ -10,30 +10,13 @@ cp "$zor_exe" "$prog/zor.exe"
 (cd "$prog" && batch_transcripts "$shown_prog" "$ZOR_VERSION" "$wine" ./zor.exe) ||
   fail "the batch runs of the transcripts differ"
 status=0
-(cd "$prog" && printf 'th\r\nsay 你好\nsave out\nstop\nsay never\n' |
-  "$wine" ./zor.exe --batch >"$work/out.txt" 2>"$work/err.txt") || status=$?
+(cd "$prog" && transcript_typed save-and-stop | "$wine" ./zor.exe --batch >"$work/out.txt" \
+  2>"$work/err.txt") || status=$?
 [ "$status" = 0 ] || fail "the batch run ended with status $status: $(cat "$work/err.txt")"
 [ ! -s "$work/err.txt" ] || fail "the batch run wrote to standard error: $(cat "$work/err.txt")"
-
-{
-  banner
-  printf '%s\n' \
-    '[T]>>>th' \
-    '时间显示已关闭!' \
-    '>>>say 你好' \
-    '你好' \
-    '>>>save out' \
-    '保存！请检查同一目录下的out.txt' \
-    '>>>stop'
-} >"$work/expected.txt"
-times_as_placeholder <"$work/out.txt" >"$work/shown.txt"
-if ! cmp "$work/expected.txt" "$work/shown.txt"; then
-  diff "$work/expected.txt" "$work/shown.txt" || true
-  fail "standard output differs from the expected bytes"
-fi
 # The saved log: the same lines up to the save, in code page 936 with CR LF
 # ends and one more CR LF.
-head -n -1 "$work/out.txt" | sed 's/$/\r/' | iconv -f UTF-8 -t GBK >"$work/saved.txt"
+head -n -3 "$work/out.txt" | sed 's/$/\r/' | iconv -f UTF-8 -t GBK >"$work/saved.txt"
 printf '\r\n' >>"$work/saved.txt"
 cmp "$work/saved.txt" "$prog/out.txt" || fail "the saved log differs from what was shown"
 
