@@ -44,6 +44,9 @@ std::error_code File::openForWriting(const std::filesystem::path& path) {
       type != std::filesystem::file_type::directory) {
     return notARegularFile();
   }
+  if (const std::error_code refused = refusedForWriting(path)) {
+    return refused;
+  }
   written_ = 0;
   writtenBack_ = 0;
   return openExisting(path, kWriting);
@@ -146,6 +149,10 @@ std::filesystem::path followLinks(const std::filesystem::path& path, std::error_
     error = std::make_error_code(std::errc::invalid_argument);
     return {};
   }
+  error = refusedName(path);
+  if (error) {
+    return {};
+  }
   std::filesystem::path current = path;
   for (int links = 0; links <= kMostLinks; ++links) {
     if (!std::filesystem::is_symlink(std::filesystem::symlink_status(current, error)) || error) {
@@ -153,7 +160,7 @@ std::filesystem::path followLinks(const std::filesystem::path& path, std::error_
       if (error == std::errc::no_such_file_or_directory) {
         error.clear();
       }
-      return current;
+      return error ? current : finalPath(current, error);
     }
     const std::filesystem::path target = std::filesystem::read_symlink(current, error);
     if (error) {

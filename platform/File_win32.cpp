@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cerrno>
+#include <string>
 
 namespace zor {
 
@@ -25,6 +26,10 @@ std::error_code fromSystemError(DWORD error) {
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
+    // ReplaceFileW's: the file of that name could not be put aside, or the
+    // new one not moved in; the old one keeps its name.
+    case ERROR_UNABLE_TO_REMOVE_REPLACED:
+    case ERROR_UNABLE_TO_MOVE_REPLACEMENT:
       return std::make_error_code(std::errc::permission_denied);
     case ERROR_INVALID_NAME:
     case ERROR_INVALID_PARAMETER:
@@ -41,6 +46,25 @@ std::error_code fromSystemError(DWORD error) {
   }
 }
 
+// "\\?\C:\x" as "C:\x", "\\?\UNC\server\x" as "\\server\x".
+std::wstring withoutLongPrefix(std::wstring path) {
+  constexpr std::wstring_view kLong = L"\\\\?\\";
+  constexpr std::wstring_view kNetwork = L"\\\\?\\UNC\\";
+  if (path.starts_with(kNetwork)) {
+    return L"\\\\" + path.substr(kNetwork.size());
+  }
+  if (path.starts_with(kLong)) {
+    return path.substr(kLong.size());
+  }
+  return path;
+}
+
+// What SetFileAttributesW may set.
+constexpr DWORD kSettableAttributes = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN |
+                                      FILE_ATTRIBUTE_NOT_CONTENT_INDEXED | FILE_ATTRIBUTE_OFFLINE |
+                                      FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM |
+                                      FILE_ATTRIBUTE_TEMPORARY;
+
 }  // namespace
 
 // Windows refuses to open a directory as a file with "access denied"; the
@@ -52,15 +76,84 @@ std::error_code openFailure(const std::filesystem::path& path) {
   return lastError();
 }
 
-std::error_code replaceNative(const std::filesystem::path& from, const std::filesystem::path& to) {
-  if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return {};
+// A colon after the drive would name a stream of another file ("a:b" is the
+// stream b of a), which no folder shows.
+std::error_code refusedName(const std::filesystem::path& path) {
+  if (path.relative_path().native().find(L':') != std::wstring::npos) {
+    return std::make_error_code(std::errc::invalid_argument);
   }
-  const DWORD error = GetLastError();
-  if (isDirectory(to)) {
+  return {};
+}
+
+// A symbolic link, a junction or a mapped drive lead to the file that is
+// written; Wine gives the target of a Unix link too.
+std::filesystem::path finalPath(const std::filesystem::path& path, std::error_code& error) {
+  const HANDLE file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    return path;  // nothing there yet, or the open that follows says why
+  }
+  std::wstring final(MAX_PATH, L'\0');
+  DWORD length = 0;
+  for (;;) {
+    length = GetFinalPathNameByHandleW(file, final.data(), static_cast<DWORD>(final.size()),
+                                       FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length < final.size()) {
+      break;
+    }
+    final.resize(length);  // the size it needs, its end included
+  }
+  const DWORD failure = GetLastError();
+  CloseHandle(file);
+  if (length == 0) {
+    error = fromSystemError(failure);
+    return path;
+  }
+  final.resize(length);
+  return withoutLongPrefix(std::move(final));
+}
+
+// The C run-time library lets a privileged process open such a file for
+// writing, Wine's for root.
+std::error_code refusedForWriting(const std::filesystem::path& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
+      (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+    return std::make_error_code(std::errc::permission_denied);
+  }
+  return {};
+}
+
+// An existing file is replaced with ReplaceFileW, which on NTFS keeps what
+// only the old file holds: its access control list, its alternate data
+// streams, its creation time and short name. Wine has none of those to
+// keep, and its ReplaceFileW drops the attributes (hidden, system), so they
+// are read before and set on the new file here. ReplaceFileW takes full
+// paths only under Wine.
+std::error_code replaceNative(const std::filesystem::path& from, const std::filesystem::path& to) {
+  const DWORD attributes = GetFileAttributesW(to.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
     return std::make_error_code(std::errc::is_a_directory);
   }
-  return fromSystemError(error);
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return {};
+    }
+    return fromSystemError(GetLastError());
+  }
+  std::error_code error;
+  const std::filesystem::path fullFrom = std::filesystem::absolute(from, error);
+  const std::filesystem::path fullTo = std::filesystem::absolute(to, error);
+  if (error) {
+    return error;
+  }
+  if (!ReplaceFileW(fullTo.c_str(), fullFrom.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                    nullptr, nullptr)) {
+    return fromSystemError(GetLastError());
+  }
+  SetFileAttributesW(fullTo.c_str(), attributes & kSettableAttributes);
+  return {};
 }
 
 }  // namespace zor
