@@ -6,9 +6,9 @@
 namespace zor {
 
 // The Windows multimedia command-string interface: each command text goes to
-// mciSendStringA in the ANSI code page, with no return buffer and no window
-// to notify. The result is not examined. Whether a path plays is asked with
-// "status <path> mode".
+// mciSendStringA in the ANSI code page, its path in quotation marks, with no
+// return buffer and no window to notify. The result is not examined. Whether
+// a path plays is asked with `status "<path>" mode`.
 class MciMediaDevice final : public MediaDevice {
  public:
   explicit MciMediaDevice(const CodePage& codePage) : codePage_(codePage) {}
