@@ -148,6 +148,16 @@ std::error_code replaceNative(const std::filesystem::path& from, const std::file
   if (error) {
     return error;
   }
+  // A file that another program holds open cannot be replaced. Asked
+  // first, the refusal leaves nothing behind; Wine's ReplaceFileW would
+  // leave a file of its own.
+  const HANDLE held =
+      CreateFileW(fullTo.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, 0, nullptr);
+  if (held == INVALID_HANDLE_VALUE) {
+    return fromSystemError(GetLastError());
+  }
+  CloseHandle(held);
   if (!ReplaceFileW(fullTo.c_str(), fullFrom.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
                     nullptr, nullptr)) {
     return fromSystemError(GetLastError());

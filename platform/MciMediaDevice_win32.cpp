@@ -4,6 +4,7 @@
 
 #include <mmsystem.h>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -11,32 +12,50 @@ namespace zor {
 
 namespace {
 
-// "play <path>" becomes `play "<path>"`: unquoted, the device would read the
-// path only up to its first blank. No Windows file name holds a quotation
-// mark. The quoted path still names the device, so the close of the same
-// path reaches it.
-std::u16string quotedPath(std::u16string_view command) {
-  const std::size_t blank = command.find(u' ');
-  if (blank == std::u16string_view::npos || blank + 1 == command.size()) {
-    return std::u16string(command);
+// The device of a path goes by a name made from the path, the same for the
+// same path every time, that holds no blank: Wine reads a quoted name with a
+// blank only when a device is opened. The path itself is quoted, so that the
+// device reads all of it.
+std::u16string aliasOf(std::u16string_view path) {
+  std::uint64_t hash = 0xcbf29ce484222325u;  // FNV-1a
+  for (const char16_t unit : path) {
+    hash = (hash ^ unit) * 0x100000001b3u;
   }
-  return std::u16string(command.substr(0, blank + 1)) + u'"' +
-         std::u16string(command.substr(blank + 1)) + u'"';
+  std::u16string alias = u"zor";
+  for (int shift = 60; shift >= 0; shift -= 4) {
+    alias += u"0123456789abcdef"[(hash >> shift) & 0xFu];
+  }
+  return alias;
 }
 
 }  // namespace
 
+void MciMediaDevice::sendText(std::u16string_view text, char* answer, unsigned size) {
+  const std::string bytes = codePage_.encode(text);
+  answered_ = mciSendStringA(bytes.c_str(), answer, size, nullptr) == 0;
+}
+
+// "play <path>" opens the path's device, unless it is open already, and
+// plays it; "close <path>" closes it. Anything else goes as it is.
 void MciMediaDevice::send(std::u16string_view command) {
-  const std::string text = codePage_.encode(quotedPath(command));
-  mciSendStringA(text.c_str(), nullptr, 0, nullptr);
+  const std::size_t blank = command.find(u' ');
+  if (blank == std::u16string_view::npos || blank + 1 == command.size()) {
+    sendText(command);
+    return;
+  }
+  const std::u16string_view verb = command.substr(0, blank);
+  const std::u16string_view path = command.substr(blank + 1);
+  const std::u16string alias = aliasOf(path);
+  if (verb == u"play") {
+    sendText(u"open \"" + std::u16string(path) + u"\" alias " + alias);
+  }
+  sendText(std::u16string(verb) + u' ' + alias);
 }
 
 bool MciMediaDevice::playing(std::u16string_view path) {
-  const std::string text =
-      codePage_.encode(quotedPath(u"status " + std::u16string(path)) + u" mode");
   char mode[32] = {};
-  return mciSendStringA(text.c_str(), mode, sizeof mode, nullptr) == 0 &&
-         std::string_view(mode) == "playing";
+  sendText(u"status " + aliasOf(path) + u" mode", mode, sizeof mode);
+  return answered_ && std::string_view(mode) == "playing";
 }
 
 }  // namespace zor
