@@ -40,9 +40,16 @@ fs::path documentsDirectory(const Environment& environment) {
   return documents;
 }
 
-// An installed program lies where its users may not write, and an unpacked
-// one may well be on the search path.
+// The setup program (data/zor-setup.nsi.in) marks the folder it installs
+// into: an installed copy keeps its files in the documents folder, however
+// writable its own folder is (under Wine every folder is). An unpacked one
+// may well be on the search path; where its users may not write, it lies
+// as good as installed.
 bool keepsFilesBesideIt(const fs::path& programDirectory, const Environment&) {
+  std::error_code error;
+  if (fs::exists(programDirectory / L"zor-installed.txt", error)) {
+    return false;
+  }
   return userMayWriteInto(programDirectory);
 }
 

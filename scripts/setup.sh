@@ -31,6 +31,8 @@ packages=(
   # the Windows build: the cross-compiler, Wine to run what it builds, and
   # a Chinese locale under which Wine's ANSI code page is 936
   g++-mingw-w64-x86-64-posix wine wine64 locales
+  # the Windows installer
+  nsis
 )
 
 # Wine takes its ANSI code page (936) from a Chinese locale, made once the
