@@ -160,7 +160,7 @@ std::filesystem::path followLinks(const std::filesystem::path& path, std::error_
       if (error == std::errc::no_such_file_or_directory) {
         error.clear();
       }
-      return error ? current : finalPath(current, error);
+      return error ? current : finalPath(current);
     }
     const std::filesystem::path target = std::filesystem::read_symlink(current, error);
     if (error) {

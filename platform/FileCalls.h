@@ -17,8 +17,8 @@ std::error_code refusedName(const std::filesystem::path& path);
 
 // The path under which the system keeps the file that `path` names, every
 // link and junction on the way resolved; `path` itself when it names
-// nothing yet.
-std::filesystem::path finalPath(const std::filesystem::path& path, std::error_code& error);
+// nothing yet or the system cannot tell.
+std::filesystem::path finalPath(const std::filesystem::path& path);
 
 // Refuses to write a file that is marked read-only.
 std::error_code refusedForWriting(const std::filesystem::path& path);

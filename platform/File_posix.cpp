@@ -9,9 +9,7 @@ std::error_code openFailure(const std::filesystem::path&) { return lastError(); 
 std::error_code refusedName(const std::filesystem::path&) { return {}; }
 
 // The links were followed one by one.
-std::filesystem::path finalPath(const std::filesystem::path& path, std::error_code&) {
-  return path;
-}
+std::filesystem::path finalPath(const std::filesystem::path& path) { return path; }
 
 // Opening the file for writing tells.
 std::error_code refusedForWriting(const std::filesystem::path&) { return {}; }

@@ -87,7 +87,7 @@ std::error_code refusedName(const std::filesystem::path& path) {
 
 // A symbolic link, a junction or a mapped drive lead to the file that is
 // written; Wine gives the target of a Unix link too.
-std::filesystem::path finalPath(const std::filesystem::path& path, std::error_code& error) {
+std::filesystem::path finalPath(const std::filesystem::path& path) {
   const HANDLE file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
@@ -104,18 +104,16 @@ std::filesystem::path finalPath(const std::filesystem::path& path, std::error_co
     }
     final.resize(length);  // the size it needs, its end included
   }
-  const DWORD failure = GetLastError();
   CloseHandle(file);
   if (length == 0) {
-    error = fromSystemError(failure);
-    return path;
+    return path;  // written under the name it was given, as before links were known
   }
   final.resize(length);
   return withoutLongPrefix(std::move(final));
 }
 
-// The C run-time library lets a privileged process open such a file for
-// writing, Wine's for root.
+// Windows refuses to write it to every user; under Wine root could, and
+// the file would come back without its mark.
 std::error_code refusedForWriting(const std::filesystem::path& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0 &&
@@ -142,11 +140,12 @@ std::error_code replaceNative(const std::filesystem::path& from, const std::file
     }
     return fromSystemError(GetLastError());
   }
-  std::error_code error;
-  const std::filesystem::path fullFrom = std::filesystem::absolute(from, error);
-  const std::filesystem::path fullTo = std::filesystem::absolute(to, error);
-  if (error) {
-    return error;
+  std::error_code fromError;
+  std::error_code toError;
+  const std::filesystem::path fullFrom = std::filesystem::absolute(from, fromError);
+  const std::filesystem::path fullTo = std::filesystem::absolute(to, toError);
+  if (fromError || toError) {
+    return fromError ? fromError : toError;
   }
   // A file that another program holds open cannot be replaced. Asked
   // first, the refusal leaves nothing behind; Wine's ReplaceFileW would
