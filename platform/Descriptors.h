@@ -6,28 +6,19 @@
 #include <string_view>
 #include <system_error>
 
-#include <fcntl.h>
-
 namespace zor {
 
 // The C library's file descriptors, called alike on every system, for the
 // file adapters to build on. A call that fails returns -1 and leaves its
 // reason in errno, which lastError() turns into an error code.
 
-#ifdef _WIN32
-constexpr int kReadingWaits = _O_RDONLY;
-constexpr int kReading = _O_RDONLY;
-constexpr int kWriting = _O_WRONLY;
-constexpr int kCreating = _O_WRONLY | _O_CREAT | _O_EXCL;
-#else
-// A FIFO opened for reading waits for a writer. Without blocking it opens
-// at once and can be refused as no regular file; O_NONBLOCK makes no
-// difference to the reads and writes of a regular file.
-constexpr int kReadingWaits = O_RDONLY;
-constexpr int kReading = O_RDONLY | O_NONBLOCK;
-constexpr int kWriting = O_WRONLY | O_NONBLOCK;
-constexpr int kCreating = O_WRONLY | O_CREAT | O_EXCL;
-#endif
+// How openNative() opens a file. A FIFO opened for reading waits for a
+// writer: kReading and kWriting open it at once, so that it can be refused
+// as no regular file.
+extern const int kReadingWaits;
+extern const int kReading;
+extern const int kWriting;
+extern const int kCreating;
 
 std::error_code lastError();
 
@@ -42,6 +33,17 @@ long long writeNative(int descriptor, const char* data, std::size_t size);
 int closeNative(int descriptor);
 // Writes every byte, however many calls it takes.
 std::error_code writeAll(int descriptor, std::string_view bytes);
+// Bytes go through untranslated (no CR added before LF); returns the
+// descriptor.
+int binaryMode(int descriptor);
+
+int syncNative(int descriptor);
+int resizeNative(int descriptor, std::uint64_t size);
+// Gives the file `descriptor` the owner and permission bits of `original`.
+int copyAccessNative(int descriptor, int original);
+// Asks the system to start putting a written range on the disk, so that
+// the sync at the end has less left to wait for.
+void startWriteBack(int descriptor, std::uint64_t from, std::uint64_t size);
 
 struct Status {
   bool directory = false;

@@ -22,7 +22,7 @@ class File {
   // at once, and nothing waits for another process.
   std::error_code openForReading(const std::filesystem::path& path);
   // An existing regular file, to be written from its start; nothing of it
-  // is removed before resize().
+  // is removed before resize(). A file marked read-only is refused.
   std::error_code openForWriting(const std::filesystem::path& path);
   // Fails if something of that name is already there.
   std::error_code createNew(const std::filesystem::path& path);
@@ -60,10 +60,13 @@ class File {
 std::error_code notARegularFile();
 
 // The file a path names once every symbolic link on its last part is
-// followed; a dangling link gives the path of the file it would create.
+// followed; a dangling link gives the path of the file it would create. On
+// Windows every link and junction on the way is resolved, and a name that
+// would open an alternate data stream ("a:b") is refused as invalid.
 std::filesystem::path followLinks(const std::filesystem::path& path, std::error_code& error);
 
-// Puts the file `from` in the place of `to`, replacing a file of that name.
+// Puts the file `from` in the place of `to`, replacing a file of that name;
+// the replaced file's attributes (hidden, system, ...) stay.
 std::error_code replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);
 
 }  // namespace zor

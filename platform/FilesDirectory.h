@@ -21,7 +21,9 @@ Environment systemEnvironment();
 // - else the program directory, when the user may write into it: a program
 //   unpacked into a folder of the user's own keeps its files beside it.
 //   Outside Windows a directory on the command search path (PATH), such as
-//   /usr/bin, is no folder of the user's own, even for root;
+//   /usr/bin, is no folder of the user's own, even for root; on Windows a
+//   folder that the setup program installed into (marked by the file
+//   zor-installed.txt) is none either;
 // - else the folder ZOR in the user's documents folder, made when missing.
 //   The documents folder follows the XDG user-dirs rule (XDG_DOCUMENTS_DIR
 //   in $XDG_CONFIG_HOME/user-dirs.dirs, else ~/Documents); on Windows it is

@@ -4,25 +4,7 @@
 
 #include <cerrno>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
-
 namespace zor {
-
-namespace {
-
-#ifdef _WIN32
-int binary(int descriptor) {
-  _setmode(descriptor, _O_BINARY);
-  return descriptor;
-}
-#else
-int binary(int descriptor) { return descriptor; }
-#endif
-
-}  // namespace
 
 InputStream::~InputStream() {
   if (owned_ && descriptor_ >= 0) {
@@ -30,7 +12,7 @@ InputStream::~InputStream() {
   }
 }
 
-InputStream InputStream::standardInput() { return InputStream(binary(0)); }
+InputStream InputStream::standardInput() { return InputStream(binaryMode(0)); }
 
 std::error_code InputStream::open(const std::filesystem::path& path) {
   if (holdsNul(path)) {
@@ -62,7 +44,7 @@ std::error_code InputStream::readSome(std::span<char> buffer, std::size_t& count
   return {};
 }
 
-StandardStream::StandardStream(int descriptor) : descriptor_(binary(descriptor)) {}
+StandardStream::StandardStream(int descriptor) : descriptor_(binaryMode(descriptor)) {}
 
 StandardStream StandardStream::output() { return StandardStream(1); }
 StandardStream StandardStream::error() { return StandardStream(2); }

@@ -34,6 +34,8 @@ packages=(
   # the Windows build: the cross-compiler, Wine to run what it builds, and
   # a Chinese locale under which Wine's ANSI code page is 936
   g++-mingw-w64-x86-64-posix wine wine64 locales
+  # the Windows installer
+  nsis
 )
 
 missing=()

@@ -104,12 +104,14 @@ TEST_F(FileFailuresTest, AFifoIsRefusedWithoutWaiting) {
 #endif
 
 #ifdef _WIN32
-// Characters that no file name may hold on Windows.
+// Characters that no file name may hold on Windows, and a colon.
 TEST_F(FileFailuresTest, NamesThatWindowsRefuses) {
   expectFailure(u"load <i>", report(u"<i>.txt", u"Invalid argument"));
   expectFailure(u"save a|b", report(u"a|b.txt", u"Invalid argument"));
   expectFailure(u"loadaddsave a>b", report(u"a>b.txt", u"Invalid argument"));
   expectFailure(u"html a\"b", report(u"a\"b.txt", u"Invalid argument"));
+  // It would write a stream of the file "a", which no folder shows.
+  expectFailure(u"save a:b", report(u"a:b.txt", u"Invalid argument"));
 }
 
 // A file that another program holds open cannot be replaced on Windows.

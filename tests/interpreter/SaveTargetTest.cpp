@@ -1,33 +1,37 @@
-// Links, permission bits, owners and other users as POSIX systems have them.
-#ifndef _WIN32
-
+// Links, attributes, permission bits and owners as each system has them.
 #include "tests/support/ConsoleHarness.h"
 #include "tests/support/FileBytes.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
+#endif
 
 namespace zor::test {
 namespace {
 
 namespace fs = std::filesystem;
 
+// The bytes a save of `name` writes right after the test starts.
+std::string saved(std::string_view name) {
+  return "[09:05:07]>>>save " + std::string(name) +
+         "\r\n[09:05:07]\xB1\xA3\xB4\xE6\xA3\xA1\xC7\xEB\xBC\xEC\xB2\xE9\xCD\xAC\xD2\xBB\xC4\xBF"
+         "\xC2\xBC\xCF\xC2\xB5\xC4" +
+         std::string(name) + ".txt\r\n\r\n";
+}
+
+#ifndef _WIN32
+
 constexpr uid_t kNobody = 65534;
 
 // "save" writes into what the user had: links, permission bits, owner.
 class SaveTargetTest : public ConsoleTest {
  protected:
-  // The bytes a save of `name` writes right after the test starts.
-  std::string saved(std::string_view name) {
-    return "[09:05:07]>>>save " + std::string(name) +
-           "\r\n[09:05:07]\xB1\xA3\xB4\xE6\xA3\xA1\xC7\xEB\xBC\xEC\xB2\xE9\xCD\xAC\xD2\xBB\xC4\xBF"
-           "\xC2\xBC\xCF\xC2\xB5\xC4" +
-           std::string(name) + ".txt\r\n\r\n";
-  }
-
   static fs::perms permissions(const fs::path& path) {
     return fs::symlink_status(path).permissions();
   }
@@ -158,7 +162,42 @@ TEST_F(SaveTargetTest, WhatTheUserMayWriteDecidesNotTheDirectory) {
   EXPECT_EQ(entriesIn(directory), 2u);
 }
 
-}  // namespace
-}  // namespace zor::test
+#else
+
+// Windows keeps in a file's attributes what POSIX keeps in its permission
+// bits. Its access control list and alternate data streams only real NTFS
+// shows; Wine has neither. Unix links under Wine: tests/win32/batch_test.sh.
+using SaveTargetTest = ConsoleTest;
+
+DWORD attributes(const fs::path& path) { return GetFileAttributesW(path.c_str()); }
+
+TEST_F(SaveTargetTest, AttributesAreKept) {
+  writeBytes(directory / "hidden.txt", "earlier\r\n");
+  ASSERT_TRUE(SetFileAttributesW((directory / "hidden.txt").c_str(), FILE_ATTRIBUTE_HIDDEN));
+  enter(u"clear");
+  enter(u"save hidden");
+  EXPECT_EQ(readBytes(directory / "hidden.txt"), saved("hidden"));
+  EXPECT_EQ(attributes(directory / "hidden.txt") & FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_HIDDEN);
+  EXPECT_EQ(entriesIn(directory), 1u);
+}
+
+// Even for a process that the system would let write it.
+TEST_F(SaveTargetTest, AReadOnlyFileIsRefusedAndKept) {
+  const fs::path file = directory / "kept.txt";
+  writeBytes(file, "earlier\r\n");
+  ASSERT_TRUE(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY));
+  fresh();
+  enter(u"save kept");
+  EXPECT_EQ(fresh(),
+            u"[09:05:07]>>>save kept\r\n"
+            u"[09:05:07]文件操作失败！kept.txt: Permission denied\r\n");
+  EXPECT_EQ(readBytes(file), "earlier\r\n");
+  EXPECT_EQ(attributes(file) & FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(entriesIn(directory), 1u);
+  SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
 
 #endif
+
+}  // namespace
+}  // namespace zor::test

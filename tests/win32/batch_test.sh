@@ -2,7 +2,8 @@
 # zor.exe --batch under Wine: the command lines piped to it run as if typed,
 # every log line reaches standard output in UTF-8 (the transcripts, and a
 # session), stop ends the run with status 0, and the saved log holds the same
-# lines in code page 936. --version answers on standard output.
+# lines in code page 936; a save writes through a Unix link and into a file
+# with two names (hard links). --version answers on standard output.
 # Usage: batch_test.sh path/to/zor.exe
 source "$(dirname "$0")/wine_session.sh"
 
@@ -19,6 +20,25 @@ status=0
 head -n -3 "$work/out.txt" | sed 's/$/\r/' | iconv -f UTF-8 -t GBK >"$work/saved.txt"
 printf '\r\n' >>"$work/saved.txt"
 cmp "$work/saved.txt" "$prog/out.txt" || fail "the saved log differs from what was shown"
+
+# A save writes through a Unix link, and into a file with two names.
+mkdir "$prog/real"
+echo earlier >"$prog/real/notes.txt"
+ln -s real/notes.txt "$prog/link.txt"
+echo earlier >"$prog/one.txt"
+ln "$prog/one.txt" "$prog/two.txt"
+(cd "$prog" && printf 'th\r\nsave link\nsave one\n' | "$wine" ./zor.exe --batch >"$work/links.txt" \
+  2>"$work/err.txt") || fail "the batch run of the links failed: $(cat "$work/err.txt")"
+# What was shown up to a save (the first $1 lines), as saved: code page 936
+# with CR LF ends and one more CR LF.
+saved_after() {
+  head -n "$1" "$work/links.txt" | sed 's/$/\r/' | iconv -f UTF-8 -t GBK
+  printf '\r\n'
+}
+[ -L "$prog/link.txt" ] || fail "save link replaced the link"
+cmp <(saved_after 11) "$prog/real/notes.txt" || fail "save link did not write the file it names"
+[ "$(stat -c %h "$prog/one.txt")" = 2 ] || fail "save one broke the hard link"
+cmp <(saved_after 13) "$prog/two.txt" || fail "save one did not write the file's other name"
 
 [ "$("$wine" "$prog/zor.exe" --version)" = "ZOR Console $ZOR_VERSION" ] || fail "--version"
 echo "PASS"

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Music from zor.exe under Wine reaches a private PulseAudio server's null
-# sink through MCI: pm plays a real MP3, sm stops it, and closing the window
-# stops it too and ends the process normally.
+# sink through MCI: pm plays a real MP3 from a folder whose name holds a
+# blank and Chinese, sm stops it, and closing the window stops it too and
+# ends the process normally.
 # Usage: music_test.sh path/to/zor.exe
 source "$(dirname "$0")/wine_session.sh"
+prog="$work/我的 music"
+mkdir "$prog"
 
 pulseaudio --daemonize=no --exit-idle-time=-1 --disallow-exit -n --log-target=stderr \
   --load="module-native-protocol-unix socket=$work/native auth-anonymous=1" \
