@@ -13,7 +13,7 @@ namespace {
 
 // The Chinese and the Latin that the window shows before anything is typed.
 constexpr std::u16string_view kOwnWords =
-    u"日志Log输入Input欢迎使用ZOR命令符！此命令符的版本为 V2.0.0.0"
+    u"日志Log输入Input欢迎使用ZOR命令符！此命令符的版本为 V"
     u"输入help/?获取帮助！程序路径Run at Welcome to use ZOR_Command!";
 
 int CALLBACK addFamily(const LOGFONTW* font, const TEXTMETRICW*, DWORD, LPARAM families) {
