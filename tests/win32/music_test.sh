@@ -36,12 +36,12 @@ silent() { rms=$(sink_rms) && [ -n "$rms" ] && ! loud "$rms"; }
 zor_start
 silent || fail "the sink is not silent before pm (RMS ${rms:-none})"
 zor_type 'pm tone'
-wait_for 10 sounding || fail "pm: the sink heard silence (RMS ${rms:-none})"
+wait_for 30 sounding || fail "pm: the sink heard silence (RMS ${rms:-none})"
 zor_type 'sm'
 wait_for 5 silent || fail "sm: the music plays on (RMS $rms)"
 
 zor_type 'pm tone'
-wait_for 10 sounding || fail "pm after sm: the sink heard silence (RMS ${rms:-none})"
+wait_for 30 sounding || fail "pm after sm: the sink heard silence (RMS ${rms:-none})"
 xdotool key alt+F4
 zor_wait_exit 10
 [ "$exit_status" = 0 ] || fail "closing the window did not end the process normally ($exit_status)"

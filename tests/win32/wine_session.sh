@@ -80,10 +80,18 @@ zor_type() {
 # Puts a line on the clipboard, pastes it into the input box once the X
 # clipboard gives it out, presses Enter.
 x_clipboard_holds() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
+windows_clipboard_holds() {
+  [ "$("$wine" "$remote" clipboard | tr -d '\r')" = "$(printf '%s' "$1" | tr -d '\r')" ]
+}
 zor_paste() {
   printf '%s' "$1" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
   helpers+=($!)
   wait_for 10 x_clipboard_holds "$1" || fail "xclip did not take the clipboard"
+  # Wine takes the X clipboard over in its own time; the window pastes what
+  # Windows programs see.
+  if [ -n "${remote:-}" ]; then
+    wait_for 30 windows_clipboard_holds "$1" || fail "Wine did not take the clipboard"
+  fi
   xdotool key ctrl+v
   xdotool key Return
 }
