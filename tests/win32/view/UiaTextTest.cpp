@@ -192,7 +192,18 @@ TEST_F(UiaTextTest, FindsSelectsAndBoundsWhatIsOnScreen) {
   EXPECT_GT(box[1], window.top + view_->model().rowHeight() / 2);
   EXPECT_GT(box[2], 10.0);
   EXPECT_EQ(box[3], view_->model().rowHeight());
+  const UiaPoint middle{box[0] + box[2] / 2, box[1] + box[3] / 2};
   SafeArrayDestroy(boxes);
+  Held<ITextRangeProvider> under;
+  ASSERT_EQ(text_->RangeFromPoint(middle, under.out()), S_OK);
+  ASSERT_EQ(under->ExpandToEnclosingUnit(UiaTextUnit_Paragraph), S_OK);
+  EXPECT_EQ(textOf(under.p), u"gamma\r\n");
+
+  VARIANT value;
+  ASSERT_EQ(found->GetAttributeValue(40008, &value), S_OK);
+  EXPECT_EQ(value.vt, VT_UNKNOWN);
+  VariantClear(&value);
+  EXPECT_EQ(found->AddToSelection(), E_FAIL);
 }
 
 TEST_F(UiaTextTest, ReadsOneLineOfALongLogAndFollowsItWhenCut) {
@@ -215,6 +226,13 @@ TEST_F(UiaTextTest, ReadsOneLineOfALongLogAndFollowsItWhenCut) {
   ASSERT_EQ(line->ExpandToEnclosingUnit(UiaTextUnit_Paragraph), S_OK);
   EXPECT_EQ(textOf(line), u"line 0\r\n");
   EXPECT_EQ(textOf(document(), 10), u"line 0\r\nli");
+  ASSERT_EQ(document()->ScrollIntoView(TRUE), S_OK);
+  ASSERT_EQ(text_->GetVisibleRanges(&selection), S_OK);
+  IUnknown* visible = nullptr;
+  ASSERT_EQ(SafeArrayGetElement(selection, &index, &visible), S_OK);
+  SafeArrayDestroy(selection);
+  EXPECT_EQ(textOf(static_cast<ITextRangeProvider*>(visible), 16), u"line 0\r\nline 1\r\n");
+  visible->Release();
 
   log_.truncate(16);
   view_->mirror(log_);
