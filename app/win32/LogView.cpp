@@ -231,6 +231,11 @@ void LogView::select(std::size_t anchor, std::size_t caret) {
   refresh();
 }
 
+void LogView::showPosition(std::size_t position) {
+  model_.showPosition(position);
+  refresh();
+}
+
 void LogView::refresh() {
   const ScrollBarState& state = model_.scrollBar();
   SCROLLINFO bar{};

@@ -28,6 +28,8 @@ class LogView {
   LogViewModel& model() { return model_; }
   // Selects [anchor, caret) or (caret, anchor], showing the caret.
   void select(std::size_t anchor, std::size_t caret);
+  // Scrolls as little as needed to show `position`.
+  void showPosition(std::size_t position);
 
   // For screen readers: the frame's caption, the log's text, and the part
   // of it on screen.

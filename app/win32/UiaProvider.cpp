@@ -2,6 +2,7 @@
 
 #include "app/win32/LogView.h"
 #include "app/win32/UiaCore.h"
+#include "app/win32/UiaTextProvider.h"
 
 namespace zor {
 
@@ -53,9 +54,15 @@ HRESULT UiaProvider::get_ProviderOptions(ProviderOptions* options) {
   return S_OK;
 }
 
-HRESULT UiaProvider::GetPatternProvider(PATTERNID, IUnknown** provider) {
+HRESULT UiaProvider::GetPatternProvider(PATTERNID pattern, IUnknown** provider) {
   *provider = nullptr;
-  return view_ == nullptr ? kElementNotAvailable : S_OK;
+  if (view_ == nullptr) {
+    return kElementNotAvailable;
+  }
+  if (pattern == kTextPatternId) {
+    *provider = new UiaTextProvider(*this);
+  }
+  return S_OK;
 }
 
 HRESULT UiaProvider::GetPropertyValue(PROPERTYID property, VARIANT* value) {

@@ -9,7 +9,7 @@ namespace zor {
 class LogView;
 
 // The log view as UI Automation sees it: a Document named by its frame,
-// focusable, hosted by the view's window. Once the view is gone, a client
+// focusable, hosted by the view's window, with the Text pattern. Once the view is gone, a client
 // that still holds it is told so.
 // A COM object ends in its own Release, never deleted through the interface,
 // whose destructor COM leaves non-virtual.
@@ -19,6 +19,8 @@ class UiaProvider final : public IRawElementProviderSimple {
  public:
   explicit UiaProvider(LogView& view) : view_(&view) {}
   void disconnect() { view_ = nullptr; }
+  // The view, or null once it is gone.
+  LogView* view() const { return view_; }
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
   ULONG STDMETHODCALLTYPE AddRef() override;
