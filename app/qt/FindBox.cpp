@@ -93,7 +93,8 @@ void FindBox::apply(const FindBar::Outcome& outcome) {
     edit_->selectAll();
   }
   if (outcome.select) {
-    view_.select(outcome.select->start, outcome.select->end());
+    view_.model().select(outcome.select->start, outcome.select->end());
+    view_.refresh();
   }
   view_.viewport()->update();
   if (outcome.closeBox) {

@@ -111,16 +111,6 @@ void LogView::selectAll() {
   refresh();
 }
 
-void LogView::select(std::size_t anchor, std::size_t caret) {
-  model_.select(anchor, caret);
-  refresh();
-}
-
-void LogView::showPosition(std::size_t position) {
-  model_.showPosition(position);
-  refresh();
-}
-
 void LogView::relayout() {
   metrics_.setFont(font(), viewport());
   model_.resize(viewport()->width(), viewport()->height());

@@ -33,8 +33,9 @@ class LogView final : public QAbstractScrollArea {
 
   void copy() const;
   void selectAll();
-  void select(std::size_t anchor, std::size_t caret);
-  void showPosition(std::size_t position);
+  // After a change made on the model from outside (a selection, a scroll):
+  // the scroll bar, the caret and the view follow.
+  void refresh();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -54,8 +55,6 @@ class LogView final : public QAbstractScrollArea {
 
  private:
   void relayout();
-  // The model changed what is on screen: the scroll bar and the view follow.
-  void refresh();
   // Tells a screen reader, if one listens, what the last mirror() changed.
   void announceChange();
 

@@ -94,11 +94,13 @@ void LogViewAccessible::addSelection(int startOffset, int endOffset) {
 
 void LogViewAccessible::removeSelection(int) {
   const std::size_t caret = view()->model().selection().caret();
-  view()->select(caret, caret);
+  view()->model().select(caret, caret);
+  view()->refresh();
 }
 
 void LogViewAccessible::setSelection(int, int startOffset, int endOffset) {
-  view()->select(clamped(startOffset), clamped(endOffset));
+  view()->model().select(clamped(startOffset), clamped(endOffset));
+  view()->refresh();
 }
 
 int LogViewAccessible::cursorPosition() const {
@@ -106,7 +108,8 @@ int LogViewAccessible::cursorPosition() const {
 }
 
 void LogViewAccessible::setCursorPosition(int position) {
-  view()->select(clamped(position), clamped(position));
+  view()->model().select(clamped(position), clamped(position));
+  view()->refresh();
 }
 
 QString LogViewAccessible::text(int startOffset, int endOffset) const {
@@ -187,7 +190,8 @@ int LogViewAccessible::offsetAtPoint(const QPoint& point) const {
 }
 
 void LogViewAccessible::scrollToSubstring(int startIndex, int) {
-  view()->showPosition(clamped(startIndex));
+  view()->model().showPosition(clamped(startIndex));
+  view()->refresh();
 }
 
 // The log is plain text: one run without attributes.

@@ -201,7 +201,8 @@ void FindBox::apply(const FindBar::Outcome& outcome) {
     SendMessageW(edit_, EM_SETSEL, 0, -1);
   }
   if (outcome.select) {
-    view_.select(outcome.select->start, outcome.select->end());
+    view_.model().select(outcome.select->start, outcome.select->end());
+    view_.refresh();
   }
   InvalidateRect(view_.handle(), nullptr, FALSE);
   if (outcome.closeBox) {

@@ -226,16 +226,6 @@ void LogView::relayout() {
 
 // The scroll bar is always there, and is disabled when there is nothing to
 // scroll.
-void LogView::select(std::size_t anchor, std::size_t caret) {
-  model_.select(anchor, caret);
-  refresh();
-}
-
-void LogView::showPosition(std::size_t position) {
-  model_.showPosition(position);
-  refresh();
-}
-
 void LogView::refresh() {
   const ScrollBarState& state = model_.scrollBar();
   SCROLLINFO bar{};

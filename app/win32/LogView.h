@@ -26,10 +26,9 @@ class LogView {
   HWND handle() const { return window_; }
   void mirror(const Log& log);
   LogViewModel& model() { return model_; }
-  // Selects [anchor, caret) or (caret, anchor], showing the caret.
-  void select(std::size_t anchor, std::size_t caret);
-  // Scrolls as little as needed to show `position`.
-  void showPosition(std::size_t position);
+  // After a change made on the model from outside (a selection, a scroll):
+  // the scroll bar, the caret and the view follow.
+  void refresh();
 
   // For screen readers: the frame's caption, the log's text, and the part
   // of it on screen.
@@ -43,9 +42,6 @@ class LogView {
   void paint();
   void drawPiece(HDC dc, const PieceOnScreen& onScreen, int height);
   void relayout();
-  // The model changed what is on screen: the scroll bar, the view and the
-  // caret follow.
-  void refresh();
   void scrollBarMoved(int code);
   void placeCaret();
   bool keyDown(WPARAM key);

@@ -370,7 +370,8 @@ HRESULT UiaTextRange::Select() {
   if (shown == nullptr) {
     return kElementNotAvailable;
   }
-  shown->select(begin_, end_);
+  shown->model().select(begin_, end_);
+  shown->refresh();
   return S_OK;
 }
 
@@ -383,7 +384,8 @@ HRESULT UiaTextRange::ScrollIntoView(BOOL alignToTop) {
   if (shown == nullptr) {
     return kElementNotAvailable;
   }
-  shown->showPosition(alignToTop ? begin_ : end_);
+  shown->model().showPosition(alignToTop ? begin_ : end_);
+  shown->refresh();
   return S_OK;
 }
 

@@ -215,7 +215,8 @@ TEST_F(UiaTextTest, ReadsOneLineOfALongLogAndFollowsItWhenCut) {
   }
   show(text);
   const std::size_t deep = 150000 * 8 + 2;
-  view_->select(deep, deep);
+  view_->model().select(deep, deep);
+  view_->refresh();
   SAFEARRAY* selection = nullptr;
   ASSERT_EQ(text_->GetSelection(&selection), S_OK);
   LONG index = 0;
