@@ -1,7 +1,4 @@
-#include "app/qt/Form1.h"
-#include "app/qt/LogView.h"
-#include "platform/CodePage.h"
-#include "tests/support/Fakes.h"
+#include "tests/qt/WindowFixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -15,13 +12,10 @@
 namespace zor::test {
 namespace {
 
-class FindTest : public ::testing::Test {
+class FindTest : public WindowFixture {
  protected:
-  FindTest() : form(Services{clock, media, *codePage, std::filesystem::path("/opt/zor")}) {
-    form.show();
+  FindTest() {
     QApplication::setActiveWindow(&form);
-    text1 = form.findChild<LogView*>(QStringLiteral("Text1"));
-    text2 = form.findChild<QLineEdit*>(QStringLiteral("Text2"));
     box = form.findChild<QWidget*>(QStringLiteral("FindBox"));
     edit = form.findChild<QLineEdit*>(QStringLiteral("FindText"));
     count = form.findChild<QLabel*>(QStringLiteral("FindCount"));
@@ -31,12 +25,6 @@ class FindTest : public ::testing::Test {
     }
   }
 
-  FixedClock clock;
-  RecordingMediaDevice media;
-  const std::unique_ptr<CodePage> codePage = systemCodePage();
-  Form1 form;
-  LogView* text1 = nullptr;
-  QLineEdit* text2 = nullptr;
   QWidget* box = nullptr;
   QLineEdit* edit = nullptr;
   QLabel* count = nullptr;

@@ -1,6 +1,4 @@
-#include "app/qt/Form1.h"
-#include "platform/CodePage.h"
-#include "tests/support/Fakes.h"
+#include "tests/qt/WindowFixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,26 +12,18 @@ namespace zor::test {
 namespace {
 
 // The search and the completion in the real input box, with real key events.
-class InputLineWindowTest : public ::testing::Test {
+class InputLineWindowTest : public WindowFixture {
  protected:
-  InputLineWindowTest()
-      : form(Services{clock, media, *codePage, std::filesystem::path("/opt/zor")}) {
-    form.show();
-    text2 = form.findChild<QLineEdit*>(QStringLiteral("Text2"));
+  InputLineWindowTest() {
     frame2 = form.findChild<QGroupBox*>(QStringLiteral("Frame2"));
     for (const char* line : {"th", "say hello", "say 第二", "say hi there"}) {
       typeText(QString::fromUtf8(line));
       QTest::keyClick(text2, Qt::Key_Right);
       QTest::keyClick(text2, Qt::Key_Return);
     }
-    start = log().size();
+    start = shown().size();
   }
 
-  void typeText(const QString& text) {
-    for (const QChar c : text) {
-      QTest::sendKeyEvent(QTest::Click, text2, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-  }
   void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(text2, key, modifiers);
   }
@@ -46,17 +36,8 @@ class InputLineWindowTest : public ::testing::Test {
     return text;
   }
   // The log written since the history was filled, one line break per CR LF.
-  QString ran() { return log().mid(start); }
-  QString log() {
-    return QString::fromStdU16String(form.console().log.text())
-        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  }
+  QString ran() { return shown().mid(start); }
 
-  FixedClock clock;
-  RecordingMediaDevice media;
-  const std::unique_ptr<CodePage> codePage = systemCodePage();
-  Form1 form;
-  QLineEdit* text2 = nullptr;
   QGroupBox* frame2 = nullptr;
   qsizetype start = 0;
 };
