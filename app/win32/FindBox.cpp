@@ -1,10 +1,9 @@
 #include "app/win32/FindBox.h"
 
 #include "app/win32/LogView.h"
+#include "app/win32/Subclass.h"
 #include "app/win32/WideText.h"
 #include "app/win32/WindowObject.h"
-
-#include <commctrl.h>
 
 #include <algorithm>
 
@@ -63,7 +62,7 @@ FindBox::FindBox(HWND form, FindBar& bar, LogView& view, std::function<void()> f
   matchCase_ = child(box_, L"BUTTON", reinterpret_cast<const wchar_t*>(FindBar::kMatchCase),
                      WS_TABSTOP | BS_AUTOCHECKBOX);
   count_ = child(box_, L"STATIC", L"", SS_CENTERIMAGE);
-  SetWindowSubclass(edit_, editProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  subclass(edit_, editProc, this);
 }
 
 LRESULT CALLBACK FindBox::boxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -109,13 +108,12 @@ LRESULT FindBox::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(box_, message, wParam, lParam);
 }
 
-LRESULT CALLBACK FindBox::editProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                   DWORD_PTR self) {
-  auto* box = reinterpret_cast<FindBox*>(self);
+LRESULT FindBox::editProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, void* self) {
+  auto* box = static_cast<FindBox*>(self);
   switch (message) {
     case WM_GETDLGCODE: {
       // Enter and Escape are the find box's own; Tab moves on.
-      const LRESULT code = DefSubclassProc(edit, message, wParam, lParam);
+      const LRESULT code = passOn(edit, message, wParam, lParam);
       const auto* msg = reinterpret_cast<const MSG*>(lParam);
       if (msg != nullptr && msg->message == WM_KEYDOWN && msg->wParam != VK_TAB) {
         return code | DLGC_WANTMESSAGE;
@@ -133,13 +131,10 @@ LRESULT CALLBACK FindBox::editProc(HWND edit, UINT message, WPARAM wParam, LPARA
         return 0;
       }
       break;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(edit, editProc, 0);
-      break;
     default:
       break;
   }
-  return DefSubclassProc(edit, message, wParam, lParam);
+  return passOn(edit, message, wParam, lParam);
 }
 
 bool FindBox::key(WPARAM key) {
@@ -173,6 +168,7 @@ void FindBox::logChanged() {
   if (bar_.isOpen()) {
     bar_.follow(*view_.model().log());
     showCount();
+    view_.refresh();  // matches in the new lines
   }
 }
 
@@ -202,9 +198,8 @@ void FindBox::apply(const FindBar::Outcome& outcome) {
   }
   if (outcome.select) {
     view_.model().select(outcome.select->start, outcome.select->end());
-    view_.refresh();
   }
-  InvalidateRect(view_.handle(), nullptr, FALSE);
+  view_.refresh();  // the matches marked, or no longer
   if (outcome.closeBox) {
     pausing_ = false;
     KillTimer(box_, kPauseTimer);

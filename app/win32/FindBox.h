@@ -31,8 +31,7 @@ class FindBox {
 
  private:
   static LRESULT CALLBACK boxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  static LRESULT CALLBACK editProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
-                                   UINT_PTR id, DWORD_PTR self);
+  static LRESULT editProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, void* self);
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool key(WPARAM key);
   void apply(const FindBar::Outcome& outcome);

@@ -136,7 +136,7 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_SYSCOLORCHANGE:
       // Desktop-coloured boxes take the new desktop colour.
-      InvalidateRect(text1_->handle(), nullptr, TRUE);
+      text1_->redrawAll();
       InvalidateRect(text2_->handle(), nullptr, TRUE);
       break;
     case WM_SETTINGCHANGE:
@@ -205,7 +205,7 @@ void Form1::render() {
   if (painted1_ != console_.window.text1) {
     painted1_ = console_.window.text1;
     useDarkTitleBar(form_, blackmodeOn(console_.window));
-    InvalidateRect(text1_->handle(), nullptr, TRUE);
+    text1_->redrawAll();
   }
   if (painted2_ != console_.window.text2) {
     painted2_ = console_.window.text2;

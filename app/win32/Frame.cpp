@@ -1,13 +1,12 @@
 #include "app/win32/Frame.h"
 
-#include <commctrl.h>
+#include "app/win32/Subclass.h"
 
 namespace zor {
 
 namespace {
 
-LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                           DWORD_PTR) {
+LRESULT frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, void*) {
   switch (message) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
@@ -20,13 +19,10 @@ LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
       FillRect(reinterpret_cast<HDC>(wParam), &inside, GetSysColorBrush(COLOR_BTNFACE));
       return 1;
     }
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(frame, frameProc, 0);
-      break;
     default:
       break;
   }
-  return DefSubclassProc(frame, message, wParam, lParam);
+  return passOn(frame, message, wParam, lParam);
 }
 
 }  // namespace
@@ -36,7 +32,7 @@ HWND createFrame(HWND form, const wchar_t* caption) {
       CreateWindowExW(WS_EX_CONTROLPARENT, L"BUTTON", caption,
                       WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | BS_GROUPBOX, 0, 0,
                       0, 0, form, nullptr, nullptr, nullptr);
-  SetWindowSubclass(frame, frameProc, 0, 0);
+  subclass(frame, frameProc, nullptr);
   return frame;
 }
 

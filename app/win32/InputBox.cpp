@@ -1,9 +1,8 @@
 #include "app/win32/InputBox.h"
 
 #include "app/InputLine.h"
+#include "app/win32/Subclass.h"
 #include "app/win32/WideText.h"
-
-#include <commctrl.h>
 
 #include <optional>
 
@@ -65,7 +64,7 @@ InputBox::InputBox(HWND frame, InputLine& line, std::function<void(char16_t)> ke
                            nullptr, nullptr, nullptr)),
       line_(line),
       keyPress_(std::move(keyPress)) {
-  SetWindowSubclass(box_, boxProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  subclass(box_, boxProc, this);
 }
 
 LineBox InputBox::state() const {
@@ -99,7 +98,7 @@ void InputBox::showLine() {
 }
 
 LRESULT InputBox::byTheBox(UINT message, WPARAM wParam, LPARAM lParam, bool typed) {
-  const LRESULT result = DefSubclassProc(box_, message, wParam, lParam);
+  const LRESULT result = passOn(box_, message, wParam, lParam);
   if (typed) {
     line_.typed(state());
   } else {
@@ -152,14 +151,13 @@ LRESULT InputBox::onChar(UINT message, WPARAM wParam, LPARAM lParam) {
   return byTheBox(message, wParam, lParam, true);
 }
 
-LRESULT CALLBACK InputBox::boxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                   DWORD_PTR self) {
-  auto* input = reinterpret_cast<InputBox*>(self);
+LRESULT InputBox::boxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, void* self) {
+  auto* input = static_cast<InputBox*>(self);
   switch (message) {
     case WM_GETDLGCODE: {
       // The window's dialog navigation would take Enter and Escape for
       // itself; every key but Tab belongs to the box.
-      const LRESULT code = DefSubclassProc(box, message, wParam, lParam);
+      const LRESULT code = passOn(box, message, wParam, lParam);
       const auto* msg = reinterpret_cast<const MSG*>(lParam);
       if (msg != nullptr && msg->message == WM_KEYDOWN && msg->wParam != VK_TAB) {
         return code | DLGC_WANTMESSAGE;
@@ -179,13 +177,10 @@ LRESULT CALLBACK InputBox::boxProc(HWND box, UINT message, WPARAM wParam, LPARAM
       }
       break;
     }
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(box, boxProc, 0);
-      break;
     default:
       break;
   }
-  return DefSubclassProc(box, message, wParam, lParam);
+  return passOn(box, message, wParam, lParam);
 }
 
 }  // namespace zor

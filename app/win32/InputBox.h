@@ -24,8 +24,7 @@ class InputBox {
   HWND handle() const { return box_; }
 
  private:
-  static LRESULT CALLBACK boxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                  DWORD_PTR self);
+  static LRESULT boxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, void* self);
   LRESULT onKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT onChar(UINT message, WPARAM wParam, LPARAM lParam);
   // The box's own handling of the message, then what the line makes of it.

@@ -221,12 +221,24 @@ void LogView::relayout() {
     CreateCaret(window_, nullptr, 1, model_.rowHeight());
     ShowCaret(window_);
   }
+  redrawAll();
+}
+
+void LogView::refresh() {
+  showScrollBar();
+  redraw();
+  placeCaret();
+}
+
+void LogView::redrawAll() {
+  drawn_.forget();
   refresh();
 }
 
 // The scroll bar is always there, and is disabled when there is nothing to
-// scroll.
-void LogView::refresh() {
+// scroll. It is drawn again only when it looks otherwise: on a long log, a
+// line more does not move its thumb by a pixel.
+void LogView::showScrollBar() {
   const ScrollBarState& state = model_.scrollBar();
   SCROLLINFO bar{};
   bar.cbSize = sizeof bar;
@@ -234,9 +246,38 @@ void LogView::refresh() {
   bar.nMax = state.last + state.page - 1;
   bar.nPage = static_cast<UINT>(state.page);
   bar.nPos = state.value;
-  SetScrollInfo(window_, SB_VERT, &bar, TRUE);
-  InvalidateRect(window_, nullptr, FALSE);
-  placeCaret();
+  SCROLLBARINFO before{};
+  before.cbSize = sizeof before;
+  GetScrollBarInfo(window_, OBJID_VSCROLL, &before);
+  SetScrollInfo(window_, SB_VERT, &bar, FALSE);
+  SCROLLBARINFO after{};
+  after.cbSize = sizeof after;
+  GetScrollBarInfo(window_, OBJID_VSCROLL, &after);
+  if (before.xyThumbTop != after.xyThumbTop || before.xyThumbBottom != after.xyThumbBottom ||
+      std::memcmp(before.rgstate, after.rgstate, sizeof before.rgstate) != 0 ||
+      !EqualRect(&before.rcScrollBar, &after.rcScrollBar)) {
+    RECT shown = after.rcScrollBar;
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&shown), 2);
+    RedrawWindow(window_, &shown, nullptr, RDW_FRAME | RDW_INVALIDATE);
+  }
+}
+
+// What the model shows now, against what is drawn: what is drawn moves with
+// the rows at once, and what changed is drawn at the next paint.
+void LogView::redraw() {
+  RECT client;
+  GetClientRect(window_, &client);
+  const int height = static_cast<int>(client.bottom);
+  const Redraw step =
+      drawn_.update(model_.piecesIn(0, height), model_.rowHeight(), LogViewModel::kMargin, height);
+  RECT changed{0, step.stale.top, client.right, step.stale.bottom};
+  if (step.moved != 0) {
+    changed = RECT{0, LogViewModel::kMargin, client.right, client.bottom};
+    ScrollDC(buffer_.dc(), 0, step.moved, &changed, &changed, nullptr, nullptr);
+  }
+  if (!IsRectEmpty(&changed)) {
+    InvalidateRect(window_, &changed, FALSE);
+  }
 }
 
 void LogView::scrollBarMoved(int code) {
@@ -361,48 +402,67 @@ void LogView::wheel(short delta) {
   refresh();
 }
 
-// Drawn off screen first, so that a repaint never flickers.
+// Drawn in the kept bitmap first, so that a repaint never flickers, and
+// shown from there.
 void LogView::paint() {
   PAINTSTRUCT ps;
   HDC screen = BeginPaint(window_, &ps);
   RECT client;
   GetClientRect(window_, &client);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, std::max<LONG>(client.right, 1),
-                                          std::max<LONG>(client.bottom, 1));
-  HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-  HGDIOBJ oldFont = SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+  if (buffer_.fit(screen, static_cast<int>(client.right), static_cast<int>(client.bottom))) {
+    drawn_.forget();
+    drawn_.update(model_.piecesIn(0, static_cast<int>(client.bottom)), model_.rowHeight(),
+                  LogViewModel::kMargin, static_cast<int>(client.bottom));
+  }
+  drawStale(client);
+  BitBlt(screen, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
+         ps.rcPaint.bottom - ps.rcPaint.top, buffer_.dc(), ps.rcPaint.left, ps.rcPaint.top,
+         SRCCOPY);
+  EndPaint(window_, &ps);
+}
+
+void LogView::drawStale(const RECT& client) {
+  const RowBand stale = drawn_.stale();
+  if (stale.empty()) {
+    return;
+  }
+  HDC dc = buffer_.dc();
+  const HGDIOBJ oldFont =
+      SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT));
   // The colours the parent gives an edit box: the form's scheme.
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
   SetBkColor(dc, GetSysColor(COLOR_WINDOW));
   auto brush = reinterpret_cast<HBRUSH>(SendMessageW(GetParent(window_), WM_CTLCOLOREDIT,
                                                      reinterpret_cast<WPARAM>(dc),
                                                      reinterpret_cast<LPARAM>(window_)));
-  FillRect(dc, &client, brush != nullptr ? brush : GetSysColorBrush(COLOR_WINDOW));
+  const RECT band{0, stale.top, client.right, stale.bottom};
+  FillRect(dc, &band, brush != nullptr ? brush : GetSysColorBrush(COLOR_WINDOW));
   SetBkMode(dc, TRANSPARENT);
-  for (const PieceOnScreen& onScreen : model_.piecesIn(0, static_cast<int>(client.bottom))) {
-    drawPiece(dc, onScreen, static_cast<int>(client.bottom));
+  // Rows show in the text area only, below the top margin.
+  const RECT text{0, std::max<LONG>(band.top, LogViewModel::kMargin), band.right, band.bottom};
+  for (const PieceOnScreen& onScreen : model_.piecesIn(text.top, text.bottom)) {
+    drawPiece(dc, onScreen, text);
   }
-  BitBlt(screen, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-         ps.rcPaint.bottom - ps.rcPaint.top, dc, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
   SelectObject(dc, oldFont);
-  SelectObject(dc, oldBitmap);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  EndPaint(window_, &ps);
+  drawn_.drawn();
 }
 
-// Each row is drawn at the places it was measured at; the selected part is
-// drawn again over it in the highlight colours.
-void LogView::drawPiece(HDC dc, const PieceOnScreen& onScreen, int height) {
+// Each row is drawn at the places it was measured at, inside its own row:
+// a tall glyph never reaches into a row drawn at another time. The selected
+// part is drawn again over it in the highlight colours.
+void LogView::drawPiece(HDC dc, const PieceOnScreen& onScreen, const RECT& band) {
   const auto& measured = static_cast<const MeasuredPiece&>(*onScreen.piece);
   const WrappedPiece& wrapped = measured.wrapped;
   const int rowHeight = model_.rowHeight();
   int y = onScreen.y;
   for (int row = 0; row < wrapped.rows(); ++row, y += rowHeight) {
-    if (y + rowHeight <= 0 || y >= height) {
+    const RECT shown{band.left, std::max<LONG>(y, band.top), band.right,
+                     std::min<LONG>(y + rowHeight, band.bottom)};
+    if (IsRectEmpty(&shown)) {
       continue;
     }
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, shown.left, shown.top, shown.right, shown.bottom);
     const std::size_t begin = wrapped.rowBegin(row);
     const std::size_t rowEnd = wrapped.rowEnd(row);
     const int base = wrapped.left(begin);
@@ -428,9 +488,10 @@ void LogView::drawPiece(HDC dc, const PieceOnScreen& onScreen, int height) {
     }
     mark(onScreen.selectedFrom, onScreen.selectedTo, GetSysColor(COLOR_HIGHLIGHTTEXT),
          GetSysColor(COLOR_HIGHLIGHT));
+    RestoreDC(dc, saved);
   }
-  if (onScreen.selectedLineEnd) {
-    const RECT mark = rectOf(*onScreen.selectedLineEnd);
+  const RECT end = onScreen.selectedLineEnd ? rectOf(*onScreen.selectedLineEnd) : RECT{};
+  if (RECT mark; IntersectRect(&mark, &end, &band)) {
     const COLORREF before = SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHT));
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &mark, L"", 0, nullptr);
     SetBkColor(dc, before);

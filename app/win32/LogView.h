@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/logview/DrawnScreen.h"
 #include "app/logview/LogViewModel.h"
+#include "app/win32/BackBuffer.h"
 #include "app/win32/LogViewMetrics.h"
 #include "app/win32/ScreenReaders.h"
 #include "interpreter/Log.h"
@@ -16,7 +18,9 @@ namespace zor {
 // window of its own; what it shows and does is the log view model's, and
 // this maps the window's messages onto it, paints the pieces it hands out
 // with GDI and keeps the scroll bar and the system caret in step. Its
-// colours are asked of the parent, as an edit box asks for them.
+// colours are asked of the parent, as an edit box asks for them. It draws
+// into a bitmap kept between paints, moves what is drawn there when the
+// rows move, and draws only the rows that changed.
 class LogView {
  public:
   explicit LogView(HWND frame);
@@ -29,6 +33,8 @@ class LogView {
   // After a change made on the model from outside (a selection, a scroll):
   // the scroll bar, the caret and the view follow.
   void refresh();
+  // The colours changed: everything is drawn again.
+  void redrawAll();
 
   // For screen readers: the frame's caption, the log's text, and the part
   // of it on screen.
@@ -39,8 +45,11 @@ class LogView {
  private:
   static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void showScrollBar();
+  void redraw();
   void paint();
-  void drawPiece(HDC dc, const PieceOnScreen& onScreen, int height);
+  void drawStale(const RECT& client);
+  void drawPiece(HDC dc, const PieceOnScreen& onScreen, const RECT& band);
   void relayout();
   void scrollBarMoved(int code);
   void placeCaret();
@@ -54,6 +63,8 @@ class LogView {
   HFONT font_ = nullptr;
   LogViewMetrics metrics_;
   LogViewModel model_{metrics_};
+  BackBuffer buffer_;
+  DrawnScreen drawn_;
   ScreenReaders readers_{*this};
 };
 
