@@ -20,6 +20,8 @@
 //                                           "hidden", then its count
 //        zor_remote.exe readers             writes what screen readers get of the log view
 //                                           through MSAA and UI Automation, UTF-8
+//        zor_remote.exe redraw              tells the window the system's colours changed,
+//                                           so that it draws everything again
 #include <windows.h>
 
 #include <oleacc.h>
@@ -283,6 +285,10 @@ int wmain(int argc, wchar_t* argv[]) {
     std::wprintf(L"%ls %ls\n", IsWindowVisible(box) ? L"shown" : L"hidden", count);
     return 0;
   }
+  if (command == L"redraw" && argc == 2) {
+    HWND form = findForm();
+    return form == nullptr ? 1 : (SendMessageW(form, WM_SYSCOLORCHANGE, 0, 0), 0);
+  }
   if (command == L"input" && argc == 2) {
     HWND form = findForm();
     return form == nullptr ? 1 : writeInput(form);
@@ -304,6 +310,7 @@ int wmain(int argc, wchar_t* argv[]) {
     std::fputs(
         "usage: zor_remote.exe log | input | clipboard | log-origin | desktop-colour |\n"
         "                      geometry [w h] | double-click-time | menu | find | readers |\n"
+        "                      redraw |\n"
         "                      load <file> | say <count>\n",
         stderr);
     return 1;

@@ -240,6 +240,7 @@ log_picture() {
 # The picture $1 once it stays the same, and once it is drawn: unlike the
 # empty log's.
 still_picture() { log_picture "$1.before" && sleep 0.2 && log_picture "$1" && cmp -s "$work/$1.before" "$work/$1"; }
+find_box_is() { "$wine" "$remote" find | tr -d '\r' | grep -Eq "$1"; }
 drawn_picture() { still_picture "$1" && ! cmp -s "$work/$1" "$work/empty"; }
 zor_type 'clear'
 wait_for 10 last_line_is '' || fail "clear did not empty the log"
@@ -251,6 +252,27 @@ for order in 你好世界 界世好你; do
   wait_for 10 drawn_picture "$order" || fail "the log view did not draw $order"
 done
 ! cmp -s "$work/你好世界" "$work/界世好你" || fail "你好世界 and 界世好你 look the same: boxes, not glyphs"
+
+# The view keeps what it drew, moves it with the rows and draws again only
+# the rows that changed; that shows what drawing everything shows. Here
+# after lines that scroll the rows up, wrapped lines, a page up, a
+# selection, and matches marked then no longer.
+seq 1 120 | awk '{ printf "line %d: the quick brown fox 跳过了懒狗%s\r\n", $1,
+  $1 % 7 ? "" : " and a line long enough to wrap into two rows or more in the view" }' |
+  iconv -f UTF-8 -t GBK >"$prog/kept.txt"
+"$wine" "$remote" load kept >/dev/null
+"$wine" "$remote" say 40 >/dev/null
+xdotool key Tab Prior shift+Down shift+Down ctrl+f
+wait_for 10 find_box_is '^shown 0/0$' || fail "Ctrl+F did not open the find box"
+xdotool type fox
+wait_for 10 find_box_is '^shown [0-9]+/[0-9]+$' || fail "the find box did not count the foxes"
+xdotool key Escape
+wait_for 10 find_box_is '^hidden' || fail "Esc did not close the find box"
+wait_for 10 still_picture kept || fail "the log view does not stay the same"
+"$wine" "$remote" redraw
+wait_for 10 still_picture whole || fail "the log view drawn whole does not stay the same"
+cmp -s "$work/kept" "$work/whole" ||
+  fail "the log view as kept between changes is not what drawing it whole shows"
 
 zor_type 'stop'
 zor_wait_exit 10
