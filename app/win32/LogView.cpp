@@ -105,6 +105,11 @@ LRESULT LogView::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_SETFONT:
       font_ = reinterpret_cast<HFONT>(wParam);
+      // The old font may go once this returns; the drawing's bitmap keeps
+      // the new one selected.
+      if (buffer_.dc() != nullptr) {
+        SelectObject(buffer_.dc(), viewFont());
+      }
       relayout();
       return 0;
     case WM_GETFONT:
@@ -184,11 +189,13 @@ LRESULT LogView::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       contextMenu(lParam);
       return 0;
     case WM_SETFOCUS:
+      focused_ = true;
       CreateCaret(window_, nullptr, 1, model_.rowHeight());
       placeCaret();
       ShowCaret(window_);
       return 0;
     case WM_KILLFOCUS:
+      focused_ = false;
       DestroyCaret();
       return 0;
     default:
@@ -217,7 +224,7 @@ void LogView::relayout() {
   GetClientRect(window_, &client);
   metrics_.setFont(font_);
   model_.resize(static_cast<int>(client.right), static_cast<int>(client.bottom));
-  if (font_ != nullptr && GetFocus() == window_) {
+  if (font_ != nullptr && focused_) {
     CreateCaret(window_, nullptr, 1, model_.rowHeight());
     ShowCaret(window_);
   }
@@ -319,7 +326,7 @@ void LogView::scrollBarMoved(int code) {
 // The system caret stands at the view's caret when that is on screen, and
 // out of sight otherwise.
 void LogView::placeCaret() {
-  if (GetFocus() == window_) {
+  if (focused_) {
     const auto caret = model_.caretBox();
     SetCaretPos(caret ? caret->left : -INT_MAX / 2, caret ? caret->top : -INT_MAX / 2);
   }
@@ -427,8 +434,9 @@ void LogView::drawStale(const RECT& client) {
     return;
   }
   HDC dc = buffer_.dc();
-  const HGDIOBJ oldFont =
-      SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+  if (GetCurrentObject(dc, OBJ_FONT) != viewFont()) {
+    SelectObject(dc, viewFont());
+  }
   // The colours the parent gives an edit box: the form's scheme.
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
   SetBkColor(dc, GetSysColor(COLOR_WINDOW));
@@ -443,7 +451,6 @@ void LogView::drawStale(const RECT& client) {
   for (const PieceOnScreen& onScreen : model_.piecesIn(text.top, text.bottom)) {
     drawPiece(dc, onScreen, text);
   }
-  SelectObject(dc, oldFont);
   drawn_.drawn();
 }
 

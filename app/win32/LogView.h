@@ -45,6 +45,7 @@ class LogView {
  private:
   static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  HGDIOBJ viewFont() const { return font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT); }
   void showScrollBar();
   void redraw();
   void paint();
@@ -63,6 +64,7 @@ class LogView {
   HFONT font_ = nullptr;
   LogViewMetrics metrics_;
   LogViewModel model_{metrics_};
+  bool focused_ = false;
   BackBuffer buffer_;
   DrawnScreen drawn_;
   ScreenReaders readers_{*this};

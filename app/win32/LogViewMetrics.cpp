@@ -21,11 +21,17 @@ void MeasuredPiece::draw(HDC dc, int x, int y, std::size_t from, std::size_t to)
     for (std::size_t i = first; i < last; ++i) {
       advances.push_back(wrapped.left(i + 1) - wrapped.left(i));
     }
-    SelectObject(dc, run.font != nullptr ? run.font : viewFont);
+    // Selecting a font is not free, even the one selected already: under
+    // Wine each selection asks the X server's resources.
+    if (run.font != nullptr) {
+      SelectObject(dc, run.font);
+    }
     ExtTextOutW(dc, x + wrapped.left(first) - wrapped.left(from), y, 0, nullptr, text + first,
                 static_cast<UINT>(last - first), advances.data());
+    if (run.font != nullptr) {
+      SelectObject(dc, viewFont);
+    }
   }
-  SelectObject(dc, viewFont);
 }
 
 LogViewMetrics::LogViewMetrics()
@@ -60,7 +66,9 @@ std::shared_ptr<const LaidOutPiece> LogViewMetrics::layOut(std::size_t begin,
   std::vector<int> edges(drawn.size());
   int left = 0;
   for (const FontRun& run : fonts) {
-    SelectObject(measure_, run.font != nullptr ? run.font : font_);
+    if (run.font != nullptr) {
+      SelectObject(measure_, run.font);
+    }
     SIZE size{};
     int fit = 0;
     GetTextExtentExPointW(measure_, reinterpret_cast<const wchar_t*>(drawn.data() + run.begin),
@@ -70,8 +78,10 @@ std::shared_ptr<const LaidOutPiece> LogViewMetrics::layOut(std::size_t begin,
       edges[i] += left;
     }
     left = edges[run.end - 1];
+    if (run.font != nullptr) {
+      SelectObject(measure_, font_);
+    }
   }
-  SelectObject(measure_, font_);
   return std::make_shared<const MeasuredPiece>(
       WrappedPiece(begin, std::move(drawn), std::move(edges), width), std::move(fonts));
 }

@@ -11,6 +11,11 @@ zor_pid= xvfb_pid=
 helpers=()
 
 export LC_ALL=zh_CN.UTF-8 WINEDEBUG=-all HOME=$work XDG_RUNTIME_DIR=$work
+# X resources, as a desktop session's settings daemon loads them. With none
+# at all, Xlib reads the resource files again every time Wine asks for a
+# font setting, which it does whenever a window is drawn.
+printf 'Xft.antialias: 1\nXft.hinting: 1\nXft.hintstyle: hintslight\nXft.rgba: rgb\nXft.dpi: 96\n' \
+  >"$work/.Xdefaults"
 
 session_end() {
   local status=$?
