@@ -3,8 +3,8 @@
 # shown (a warm Wine prefix, several runs), then the time to load files of
 # 1,000, 200,000 (10 MB) and 2,000,000 lines (100 MB), and the cost of one
 # "say" line with each of them in the log, measured by zor_remote.exe, with
-# the window's processor time for it (Linux's count, at 10 ms steps).
-# ZOR_BENCH_LINES may name other line counts.
+# the window's processor time for it, the mean over ZOR_BENCH_SAYS lines
+# (1,000 unless set). ZOR_BENCH_LINES may name other line counts.
 # Usage: bench/win32/window_timings.sh path/to/zor.exe path/to/zor_remote.exe [runs]
 # The Wine prefix is made in the folder of zor_remote.exe unless WINEPREFIX
 # names one.
@@ -33,9 +33,11 @@ for lines in $sizes; do
   seq 1 "$lines" | awk '{ printf "filler %9d: the quick brown fox 跳过了懒狗\r\n", $1 }' |
     iconv -f UTF-8 -t GBK >"$prog/fill$lines.txt"
 done
-# The window's own processor time, from the kernel's count, besides the
-# wall-clock time that a busy machine inflates.
-processor_ms() { awk '{ print ($14 + $15) * 10 }' "/proc/$zor_pid/stat"; }
+# The window's own processor time, from the kernel's count in nanoseconds
+# over all its threads, besides the wall-clock time that a busy machine
+# inflates.
+processor_ns() { cat /proc/"$zor_pid"/task/*/schedstat | awk '{ ns += $1 } END { print ns }'; }
+says=${ZOR_BENCH_SAYS:-1000}
 zor_start
 for lines in $sizes; do
   bytes=$(stat -c %s "$prog/fill$lines.txt")
@@ -43,9 +45,9 @@ for lines in $sizes; do
   "$wine" "$remote" load "fill$lines"
   end=$(date +%s%N)
   echo "  $lines lines, $bytes bytes: zor_remote load returned after $(((end - start) / 1000000)) ms"
-  before=$(processor_ms)
-  "$wine" "$remote" say 200
-  after=$(processor_ms)
-  awk -v ms=$((after - before)) -v n="$lines" \
-    'BEGIN { printf "  %d lines in the log: processor time of zor.exe per line %.1f ms\n", n, ms / 200 }'
+  before=$(processor_ns)
+  "$wine" "$remote" say "$says"
+  after=$(processor_ns)
+  awk -v ns=$((after - before)) -v n="$lines" -v says="$says" \
+    'BEGIN { printf "  %d lines in the log: processor time of zor.exe per line %.2f ms\n", n, ns / says / 1e6 }'
 done
