@@ -36,7 +36,7 @@ done
 # The window's own processor time, from the kernel's count in nanoseconds
 # over all its threads, besides the wall-clock time that a busy machine
 # inflates.
-processor_ns() { cat /proc/"$zor_pid"/task/*/schedstat | awk '{ ns += $1 } END { print ns }'; }
+processor_ns() { cat /proc/"$zor_pid"/task/*/schedstat | awk '{ ns += $1 } END { printf "%.0f\n", ns }'; }
 says=${ZOR_BENCH_SAYS:-1000}
 zor_start
 for lines in $sizes; do
