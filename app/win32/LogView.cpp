@@ -275,8 +275,7 @@ void LogView::redraw() {
   RECT client;
   GetClientRect(window_, &client);
   const int height = static_cast<int>(client.bottom);
-  const Redraw step =
-      drawn_.update(model_.piecesIn(0, height), model_.rowHeight(), LogViewModel::kMargin, height);
+  const Redraw step = showNow(height);
   RECT changed{0, step.stale.top, client.right, step.stale.bottom};
   if (step.moved != 0) {
     changed = RECT{0, LogViewModel::kMargin, client.right, client.bottom};
@@ -409,6 +408,13 @@ void LogView::wheel(short delta) {
   refresh();
 }
 
+// The rows the model shows now, in a view `height` pixels high, against
+// what is drawn.
+Redraw LogView::showNow(int height) {
+  return drawn_.update(model_.piecesIn(0, height), model_.rowHeight(), LogViewModel::kMargin,
+                       height);
+}
+
 // Drawn in the kept bitmap first, so that a repaint never flickers, and
 // shown from there.
 void LogView::paint() {
@@ -418,8 +424,7 @@ void LogView::paint() {
   GetClientRect(window_, &client);
   if (buffer_.fit(screen, static_cast<int>(client.right), static_cast<int>(client.bottom))) {
     drawn_.forget();
-    drawn_.update(model_.piecesIn(0, static_cast<int>(client.bottom)), model_.rowHeight(),
-                  LogViewModel::kMargin, static_cast<int>(client.bottom));
+    showNow(static_cast<int>(client.bottom));
   }
   drawStale(client);
   BitBlt(screen, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,

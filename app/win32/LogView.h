@@ -48,6 +48,7 @@ class LogView {
   HGDIOBJ viewFont() const { return font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT); }
   void showScrollBar();
   void redraw();
+  Redraw showNow(int height);
   void paint();
   void drawStale(const RECT& client);
   void drawPiece(HDC dc, const PieceOnScreen& onScreen, const RECT& band);
