@@ -3,8 +3,12 @@
 # shown (a warm Wine prefix, several runs), then the time to load files of
 # 1,000, 200,000 (10 MB) and 2,000,000 lines (100 MB), and the cost of one
 # "say" line with each of them in the log, measured by zor_remote.exe, with
-# the window's processor time for it, the mean over ZOR_BENCH_SAYS lines
-# (1,000 unless set). ZOR_BENCH_LINES may name other line counts.
+# the window's processor time for it: the median of ZOR_BENCH_ROUNDS rounds
+# (5 unless set) of ZOR_BENCH_SAYS lines each (400 unless set). That time is
+# given whole and in its two parts: the input box taking the line and
+# drawing it, which any typed line costs, timed in each round by putting the
+# line there as often without entering it; and what Enter does.
+# ZOR_BENCH_LINES may name other line counts.
 # Usage: bench/win32/window_timings.sh path/to/zor.exe path/to/zor_remote.exe [runs]
 # The Wine prefix is made in the folder of zor_remote.exe unless WINEPREFIX
 # names one.
@@ -37,7 +41,13 @@ done
 # over all its threads, besides the wall-clock time that a busy machine
 # inflates.
 processor_ns() { cat /proc/"$zor_pid"/task/*/schedstat | awk '{ ns += $1 } END { printf "%.0f\n", ns }'; }
-says=${ZOR_BENCH_SAYS:-1000}
+# The median of one column of the rounds, in milliseconds a line.
+median_ms() {
+  cut -d' ' -f"$1" "$work/rounds" | sort -n |
+    awk -v says="$says" '{ ns[NR] = $1 } END { printf "%.2f", (ns[int((NR + 1) / 2)] + ns[int(NR / 2) + 1]) / 2 / says / 1e6 }'
+}
+says=${ZOR_BENCH_SAYS:-400}
+rounds=${ZOR_BENCH_ROUNDS:-5}
 zor_start
 for lines in $sizes; do
   bytes=$(stat -c %s "$prog/fill$lines.txt")
@@ -45,9 +55,18 @@ for lines in $sizes; do
   "$wine" "$remote" load "fill$lines"
   end=$(date +%s%N)
   echo "  $lines lines, $bytes bytes: zor_remote load returned after $(((end - start) / 1000000)) ms"
-  before=$(processor_ns)
-  "$wine" "$remote" say "$says"
-  after=$(processor_ns)
-  awk -v ns=$((after - before)) -v n="$lines" -v says="$says" \
-    'BEGIN { printf "  %d lines in the log: processor time of zor.exe per line %.2f ms\n", n, ns / says / 1e6 }'
+  : >"$work/rounds"
+  for round in $(seq 1 "$rounds"); do
+    before=$(processor_ns)
+    "$wine" "$remote" type "$says" >/dev/null
+    typed=$(processor_ns)
+    "$wine" "$remote" say "$says" >/dev/null
+    after=$(processor_ns)
+    typing=$((typed - before)) whole=$((after - typed))
+    echo "$typing $whole $((whole - typing))" >>"$work/rounds"
+  done
+  echo "  $lines lines in the log: processor time of zor.exe per line $(median_ms 2) ms" \
+    "(the median of $rounds rounds of $says lines):"
+  echo "    $(median_ms 1) ms for the line put in the input box and shown there,"
+  echo "    $(median_ms 3) ms for Enter: the box emptied, the line run, the log shown"
 done

@@ -16,6 +16,9 @@
 //                                           text with the selection in brackets, UTF-8
 //        zor_remote.exe load <file>         clears the log and loads <file>.txt, timed
 //        zor_remote.exe say <count>         enters <count> "say" lines, timed
+//        zor_remote.exe type <count>        puts the same line in the input box <count>
+//                                           times without entering it, timed, then
+//                                           empties the box
 //        zor_remote.exe find                writes the find box's state: "shown" or
 //                                           "hidden", then its count
 //        zor_remote.exe readers             writes what screen readers get of the log view
@@ -83,8 +86,12 @@ int writeGeometry(HWND form, int argc, wchar_t* argv[]) {
   return 0;
 }
 
-void enter(HWND box, const std::wstring& line) {
+void put(HWND box, const std::wstring& line) {
   SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(line.c_str()));
+}
+
+void enter(HWND box, const std::wstring& line) {
+  put(box, line);
   SendMessageW(box, WM_CHAR, VK_RETURN, 0);
 }
 
@@ -306,12 +313,13 @@ int wmain(int argc, wchar_t* argv[]) {
     return 0;
   }
   HWND input = findBox(L"输入Input", kInputClass);
-  if (input == nullptr || argc != 3 || (command != L"load" && command != L"say")) {
+  if (input == nullptr || argc != 3 ||
+      (command != L"load" && command != L"say" && command != L"type")) {
     std::fputs(
         "usage: zor_remote.exe log | input | clipboard | log-origin | desktop-colour |\n"
         "                      geometry [w h] | double-click-time | menu | find | readers |\n"
         "                      redraw |\n"
-        "                      load <file> | say <count>\n",
+        "                      load <file> | say <count> | type <count>\n",
         stderr);
     return 1;
   }
@@ -327,11 +335,21 @@ int wmain(int argc, wchar_t* argv[]) {
     return 0;
   }
   const int count = std::max(1, _wtoi(argv[2]));
+  const std::wstring line = L"say The quick brown fox 跳过了懒狗";
+  const bool typeOnly = command == L"type";
   QueryPerformanceCounter(&start);
-  for (int line = 0; line < count; ++line) {
-    enter(input, L"say The quick brown fox 跳过了懒狗");
+  for (int done = 0; done < count; ++done) {
+    if (typeOnly) {
+      put(input, line);
+    } else {
+      enter(input, line);
+    }
   }
   QueryPerformanceCounter(&end);
-  std::wprintf(L"one say line: %.3f ms (mean of %d)\n", milliseconds(start, end) / count, count);
+  if (typeOnly) {
+    put(input, L"");
+  }
+  std::wprintf(L"one %ls line: %.3f ms (mean of %d)\n", typeOnly ? L"typed" : L"say",
+               milliseconds(start, end) / count, count);
   return 0;
 }
