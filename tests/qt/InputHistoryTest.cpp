@@ -1,7 +1,4 @@
-#include "app/InputHistory.h"
-#include "app/qt/Form1.h"
-#include "platform/CodePage.h"
-#include "tests/support/Fakes.h"
+#include "tests/qt/WindowFixture.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -12,46 +9,20 @@ namespace zor::test {
 namespace {
 
 // Up, Down and Esc in the real input box, with real key events.
-class InputHistoryWindowTest : public ::testing::Test {
+class InputHistoryWindowTest : public WindowFixture {
  protected:
-  InputHistoryWindowTest()
-      : form(Services{clock, media, *codePage, std::filesystem::path("/opt/zor")}) {
-    form.show();
-    text2 = form.findChild<QLineEdit*>(QStringLiteral("Text2"));
-  }
-
-  void typeText(const QString& text) {
-    for (const QChar c : text) {
-      QTest::sendKeyEvent(QTest::Click, text2, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-  }
-  void run(const QString& line) {
-    typeText(line);
-    QTest::keyClick(text2, Qt::Key_Return);
-  }
   void press(Qt::Key key) { QTest::keyClick(text2, key); }
   bool caretAtEnd() const { return text2->cursorPosition() == text2->text().size(); }
-  // The log as the view shows it: one line break for each CR LF.
-  QString log() {
-    return QString::fromStdU16String(form.console().log.text())
-        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  }
-
-  FixedClock clock;
-  RecordingMediaDevice media;
-  const std::unique_ptr<CodePage> codePage = systemCodePage();
-  Form1 form;
-  QLineEdit* text2 = nullptr;
 };
 
 TEST_F(InputHistoryWindowTest, UpRecallsAnEditedLineRunsAndDownGivesBackTheDraft) {
-  run(QStringLiteral("say 第一"));
-  run(QStringLiteral("th"));
-  run(QStringLiteral("   "));  // does nothing and stays in the box
+  type(QStringLiteral("say 第一"));
+  type(QStringLiteral("th"));
+  type(QStringLiteral("   "));  // does nothing and stays in the box
   press(Qt::Key_Escape);
   EXPECT_EQ(text2->text(), QString());
-  run(QStringLiteral("nonsense"));
-  run(QStringLiteral("nonsense"));
+  type(QStringLiteral("nonsense"));
+  type(QStringLiteral("nonsense"));
 
   typeText(QStringLiteral("dra"));
   press(Qt::Key_Up);
@@ -80,10 +51,10 @@ TEST_F(InputHistoryWindowTest, UpRecallsAnEditedLineRunsAndDownGivesBackTheDraft
   press(Qt::Key_Backspace);
   press(Qt::Key_Backspace);
   typeText(QStringLiteral("第二"));
-  const QString before = log();
+  const QString before = shown();
   QTest::keyClick(text2, Qt::Key_Return);
   EXPECT_EQ(text2->text(), QString());
-  EXPECT_EQ(log(), before + QStringLiteral(">>>say 第二\n第二\n"));
+  EXPECT_EQ(shown(), before + QStringLiteral(">>>say 第二\n第二\n"));
 
   press(Qt::Key_Up);
   EXPECT_EQ(text2->text(), QStringLiteral("say 第二"));
@@ -92,12 +63,12 @@ TEST_F(InputHistoryWindowTest, UpRecallsAnEditedLineRunsAndDownGivesBackTheDraft
   press(Qt::Key_Up);
   EXPECT_EQ(text2->text(), QStringLiteral("say 第二"));
   // The history keys wrote nothing to the log.
-  EXPECT_EQ(log(), before + QStringLiteral(">>>say 第二\n第二\n"));
+  EXPECT_EQ(shown(), before + QStringLiteral(">>>say 第二\n第二\n"));
 }
 
 TEST_F(InputHistoryWindowTest, KeepsTheNewestThousandLines) {
   for (int i = 0; i < 1001; ++i) {
-    run(QStringLiteral("x%1").arg(i));
+    type(QStringLiteral("x%1").arg(i));
   }
   for (int i = 0; i < 1000; ++i) {
     press(Qt::Key_Up);
@@ -108,11 +79,10 @@ TEST_F(InputHistoryWindowTest, KeepsTheNewestThousandLines) {
 }
 
 TEST_F(InputHistoryWindowTest, EnterAndTabBehaveAsBefore) {
-  run(QStringLiteral("say a"));
+  type(QStringLiteral("say a"));
   ASSERT_EQ(form.focusWidget(), text2);
-  EXPECT_TRUE(log().endsWith(QStringLiteral("[09:05:07]>>>say a\n[09:05:07]a\n")));
+  EXPECT_TRUE(shown().endsWith(QStringLiteral("[09:05:07]>>>say a\n[09:05:07]a\n")));
   QTest::keyClick(text2, Qt::Key_Tab);
-  QWidget* const text1 = form.findChild<QWidget*>(QStringLiteral("Text1"));
   EXPECT_EQ(form.focusWidget(), text1);
   // Up in the log moves in the log, not through the history.
   QTest::keyClick(text1, Qt::Key_Up);
