@@ -29,6 +29,9 @@ std::error_code notARegularFile() {
 }
 
 std::error_code File::openForReading(const std::filesystem::path& path) {
+  if (const std::error_code refused = refusedName(path)) {
+    return refused;
+  }
   return openExisting(path, kReading);
 }
 

@@ -110,8 +110,10 @@ TEST_F(FileFailuresTest, NamesThatWindowsRefuses) {
   expectFailure(u"save a|b", report(u"a|b.txt", u"Invalid argument"));
   expectFailure(u"loadaddsave a>b", report(u"a>b.txt", u"Invalid argument"));
   expectFailure(u"html a\"b", report(u"a\"b.txt", u"Invalid argument"));
-  // It would write a stream of the file "a", which no folder shows.
+  // It would write, or read, a stream of the file "a", which no folder shows.
   expectFailure(u"save a:b", report(u"a:b.txt", u"Invalid argument"));
+  expectFailure(u"load a:b", report(u"a:b.txt", u"Invalid argument"));
+  expectFailure(u"html a:b", report(u"a:b.txt", u"Invalid argument"));
 }
 
 // A file that another program holds open cannot be replaced on Windows.
