@@ -2,6 +2,8 @@
 
 #include "app/win32/Fonts.h"
 
+#include <usp10.h>
+
 #include <algorithm>
 
 namespace zor {
@@ -14,6 +16,31 @@ constexpr const wchar_t* kShippedFaces[] = {
     L"Segoe UI Historic",  L"Gadugi",    L"Leelawadee UI",   L"Javanese Text"};
 
 bool isSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDFFF; }
+bool isHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool isLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+// The glyph that the font selected in `dc` has for the character of the
+// surrogate pair, 0 if it has none.
+WORD glyphOfPair(HDC dc, const wchar_t* pair) {
+  SCRIPT_ITEM items[3];
+  int itemCount = 0;
+  if (FAILED(ScriptItemize(pair, 2, 2, nullptr, nullptr, items, &itemCount))) {
+    return 0;
+  }
+  SCRIPT_CACHE cache = nullptr;
+  WORD glyphs[2] = {};
+  WORD clusters[2] = {};
+  SCRIPT_VISATTR attributes[2] = {};
+  int glyphCount = 0;
+  SCRIPT_FONTPROPERTIES font{};
+  font.cBytes = sizeof font;
+  const bool found = SUCCEEDED(ScriptShape(dc, &cache, pair, 2, 2, &items[0].a, glyphs, clusters,
+                                           attributes, &glyphCount)) &&
+                     glyphCount == 1 && SUCCEEDED(ScriptGetFontProperties(dc, &cache, &font)) &&
+                     glyphs[0] != font.wgDefault;
+  ScriptFreeCache(&cache);
+  return found ? glyphs[0] : 0;
+}
 
 }  // namespace
 
@@ -37,6 +64,7 @@ void FontFallback::forget() {
   made_.clear();
   faces_.clear();
   found_.clear();
+  foundPairs_.clear();
 }
 
 void FontFallback::setFont(HFONT font) {
@@ -60,21 +88,41 @@ HFONT FontFallback::candidate(std::size_t index) {
   return made_[index];
 }
 
+HFONT FontFallback::firstWith(const std::function<bool()>& has) {
+  for (std::size_t i = 0; i < faces_.size(); ++i) {
+    HFONT font = candidate(i);
+    if (font != nullptr && SelectObject(probe_, font) != nullptr && has()) {
+      return font;
+    }
+  }
+  return nullptr;
+}
+
 HFONT FontFallback::fontFor(wchar_t c) {
   if (const auto known = found_.find(c); known != found_.end()) {
     return known->second;
   }
-  HFONT found = nullptr;
-  for (std::size_t i = 0; i < faces_.size() && found == nullptr; ++i) {
-    HFONT font = candidate(i);
+  HFONT found = firstWith([&] {
     WORD glyph = 0xffff;
-    if (font != nullptr && SelectObject(probe_, font) != nullptr &&
-        GetGlyphIndicesW(probe_, &c, 1, &glyph, GGI_MARK_NONEXISTING_GLYPHS) != GDI_ERROR &&
-        glyph != 0xffff) {
-      found = font;
-    }
-  }
+    return GetGlyphIndicesW(probe_, &c, 1, &glyph, GGI_MARK_NONEXISTING_GLYPHS) != GDI_ERROR &&
+           glyph != 0xffff;
+  });
   found_.emplace(c, found);
+  return found;
+}
+
+FontRun FontFallback::fontForPair(const wchar_t* pair) {
+  const char32_t c = 0x10000 + ((static_cast<char32_t>(pair[0]) - 0xD800) << 10) +
+                     (static_cast<char32_t>(pair[1]) - 0xDC00);
+  if (const auto known = foundPairs_.find(c); known != foundPairs_.end()) {
+    return known->second;
+  }
+  FontRun found;
+  found.font = firstWith([&] {
+    found.glyph = glyphOfPair(probe_, pair);
+    return found.glyph != 0;
+  });
+  foundPairs_.emplace(c, found);
   return found;
 }
 
@@ -86,16 +134,20 @@ std::vector<FontRun> FontFallback::runs(HDC dc, std::u16string_view text) {
                                         GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR) {
     std::fill(glyphs.begin(), glyphs.end(), WORD{0});
   }
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    HFONT font = nullptr;
-    if (glyphs[i] == 0xffff && !isSurrogate(chars[i])) {
-      font = fontFor(chars[i]);
+  for (std::size_t i = 0; i < text.size();) {
+    FontRun run{i, i + 1, nullptr, 0};
+    if (isHighSurrogate(chars[i]) && i + 1 < text.size() && isLowSurrogate(chars[i + 1])) {
+      const FontRun found = fontForPair(chars + i);
+      run = FontRun{i, i + 2, found.font, found.glyph};
+    } else if (glyphs[i] == 0xffff && !isSurrogate(chars[i])) {
+      run.font = fontFor(chars[i]);
     }
-    if (runs.empty() || runs.back().font != font) {
-      runs.push_back(FontRun{i, i + 1, font});
+    if (run.glyph == 0 && !runs.empty() && runs.back().font == run.font && runs.back().glyph == 0) {
+      runs.back().end = run.end;
     } else {
-      runs.back().end = i + 1;
+      runs.push_back(run);
     }
+    i = run.end;
   }
   return runs;
 }

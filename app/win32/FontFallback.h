@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -15,15 +16,19 @@ struct FontRun {
   std::size_t begin = 0;
   std::size_t end = 0;
   HFONT font = nullptr;  // null for the view's own font
+  // Beyond the Basic Multilingual Plane, a run holds one character, drawn as
+  // this glyph of `font`: GDI draws such a character from its text as two
+  // missing ones under Wine.
+  WORD glyph = 0;
 };
 
 // Finds fonts for the characters that the log view's font lacks: the same
 // face for any character set, a few faces that Windows ships for Chinese and
 // other scripts, then every family the system lists, first one that has the
 // character. The fonts are made at the view font's size and kept until the
-// view's font changes. Characters that no font has, and those beyond the
-// Basic Multilingual Plane (which GDI cannot ask about), keep the view's
-// font.
+// view's font changes. Characters that no font has keep the view's font.
+// A character beyond the Basic Multilingual Plane, which GDI cannot ask
+// about, is looked up with Uniscribe, from the same face on.
 class FontFallback {
  public:
   FontFallback();
@@ -37,6 +42,10 @@ class FontFallback {
 
  private:
   HFONT fontFor(wchar_t c);
+  FontRun fontForPair(const wchar_t* pair);
+  // The first candidate that has the character, as `has` says of the font
+  // selected in probe_; null if none has.
+  HFONT firstWith(const std::function<bool()>& has);
   HFONT candidate(std::size_t index);
   void forget();
 
@@ -46,6 +55,7 @@ class FontFallback {
   std::vector<std::wstring> faces_;
   std::vector<HFONT> made_;  // for faces_[0, made_.size())
   std::unordered_map<wchar_t, HFONT> found_;
+  std::unordered_map<char32_t, FontRun> foundPairs_;  // the font and glyph only
 };
 
 }  // namespace zor

@@ -26,8 +26,14 @@ void MeasuredPiece::draw(HDC dc, int x, int y, std::size_t from, std::size_t to)
     if (run.font != nullptr) {
       SelectObject(dc, run.font);
     }
-    ExtTextOutW(dc, x + wrapped.left(first) - wrapped.left(from), y, 0, nullptr, text + first,
-                static_cast<UINT>(last - first), advances.data());
+    const int left = x + wrapped.left(first) - wrapped.left(from);
+    if (run.glyph == 0) {
+      ExtTextOutW(dc, left, y, 0, nullptr, text + first, static_cast<UINT>(last - first),
+                  advances.data());
+    } else if (first == run.begin) {
+      ExtTextOutW(dc, left, y, ETO_GLYPH_INDEX, nullptr,
+                  reinterpret_cast<const wchar_t*>(&run.glyph), 1, nullptr);
+    }
     if (run.font != nullptr) {
       SelectObject(dc, viewFont);
     }
@@ -71,9 +77,17 @@ std::shared_ptr<const LaidOutPiece> LogViewMetrics::layOut(std::size_t begin,
     }
     SIZE size{};
     int fit = 0;
-    GetTextExtentExPointW(measure_, reinterpret_cast<const wchar_t*>(drawn.data() + run.begin),
-                          static_cast<int>(run.end - run.begin), INT_MAX, &fit,
-                          edges.data() + run.begin, &size);
+    if (run.glyph == 0) {
+      GetTextExtentExPointW(measure_, reinterpret_cast<const wchar_t*>(drawn.data() + run.begin),
+                            static_cast<int>(run.end - run.begin), INT_MAX, &fit,
+                            edges.data() + run.begin, &size);
+    } else {
+      // The whole width on the pair's first half.
+      WORD glyph = run.glyph;
+      GetTextExtentPointI(measure_, &glyph, 1, &size);
+      std::fill(edges.begin() + static_cast<std::ptrdiff_t>(run.begin),
+                edges.begin() + static_cast<std::ptrdiff_t>(run.end), static_cast<int>(size.cx));
+    }
     for (std::size_t i = run.begin; i < run.end; ++i) {
       edges[i] += left;
     }

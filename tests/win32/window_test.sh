@@ -224,9 +224,11 @@ again=$row
   fail "a new say did not show the end again: first row '$again', not '$expected' (at end '$at_end')"
 
 
-# Chinese shows in real glyphs: the same four characters in another order
-# are another picture, where boxes would look the same in any order. The
-# pictures are the rows of the window that the log view covers.
+# Chinese shows in real glyphs, and so do characters beyond the Basic
+# Multilingual Plane (two faces that DejaVu Sans has): the same characters
+# in another order are another picture, where boxes would look the same in
+# any order. The pictures are the rows of the window that the log view
+# covers.
 xdotool key Tab
 read -r _ log_height < <("$wine" "$remote" geometry | tr -d '\r' | awk '$1 == "Text1" { print $4, $5 }')
 log_top=$((y - $(xdotool getwindowgeometry --shell "$window" | sed -n 's/^Y=//p')))
@@ -245,13 +247,14 @@ drawn_picture() { still_picture "$1" && ! cmp -s "$work/$1" "$work/empty"; }
 zor_type 'clear'
 wait_for 10 last_line_is '' || fail "clear did not empty the log"
 wait_for 10 still_picture empty || fail "the empty log view does not stay the same"
-for order in 你好世界 界世好你; do
+for order in 你好世界 界世好你 😀😁 😁😀; do
   zor_type 'clear'
   zor_paste "say $order"
   wait_for 10 last_line_is "$order" || fail "say $order did not reach the log"
   wait_for 10 drawn_picture "$order" || fail "the log view did not draw $order"
 done
 ! cmp -s "$work/你好世界" "$work/界世好你" || fail "你好世界 and 界世好你 look the same: boxes, not glyphs"
+! cmp -s "$work/😀😁" "$work/😁😀" || fail "😀😁 and 😁😀 look the same: boxes, not glyphs"
 
 # The view keeps what it drew, moves it with the rows and draws again only
 # the rows that changed; that shows what drawing everything shows. Here

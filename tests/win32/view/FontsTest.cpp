@@ -82,8 +82,13 @@ TEST(FontFallbackTest, DrawsWhatTheViewsFontLacksInAFontThatHasIt) {
       {u"abc", {{3, false}}},
       {u"a你好b", {{1, false}, {3, true}, {4, false}}},
       {u"你a界", {{1, true}, {2, false}, {3, true}}},
-      // Beyond the Basic Multilingual Plane GDI tells nothing: the view's font.
-      {u"x\U0001D400y", {{4, false}}},
+      // Beyond the Basic Multilingual Plane, a run for each character that a
+      // font has (DejaVu Sans itself, WenQuanYi, DejaVu Serif); none has
+      // U+10401, nor a lone half of a pair.
+      {u"x\U0001F600\U0001F601y", {{1, false}, {3, true}, {5, true}, {6, false}}},
+      {u"\U00010400", {{2, true}}},
+      {u"x\U0001D400", {{1, false}, {3, true}}},
+      {u"x\U00010401y\xD800", {{5, false}}},
   };
   for (const RunCase& row : cases) {
     const std::vector<FontRun> runs = fallback.runs(dc.get(), row.text);
@@ -93,7 +98,10 @@ TEST(FontFallbackTest, DrawsWhatTheViewsFontLacksInAFontThatHasIt) {
       EXPECT_EQ(runs[i].begin, begin);
       EXPECT_EQ(runs[i].end, row.runs[i].first);
       EXPECT_EQ(runs[i].font != nullptr, row.runs[i].second);
-      if (runs[i].font != nullptr) {
+      const bool pair = runs[i].end - runs[i].begin == 2 && row.text[runs[i].begin] >= 0xD800 &&
+                        row.text[runs[i].begin] < 0xDC00;
+      EXPECT_EQ(runs[i].glyph != 0, pair && runs[i].font != nullptr);
+      if (runs[i].font != nullptr && !pair) {
         FontDc found(runs[i].font);
         EXPECT_TRUE(hasGlyphs(found.get(), std::u16string_view(row.text).substr(
                                                runs[i].begin, runs[i].end - runs[i].begin)));
