@@ -16,4 +16,10 @@ constexpr bool startsSurrogatePair(std::u16string_view text, std::size_t i) {
   return isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1]);
 }
 
+// The character that the pair starting at `i` stands for.
+constexpr char32_t pairAt(std::u16string_view text, std::size_t i) {
+  return 0x10000 + ((static_cast<char32_t>(text[i]) - 0xD800) << 10) +
+         (static_cast<char32_t>(text[i + 1]) - 0xDC00);
+}
+
 }  // namespace zor

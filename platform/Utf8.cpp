@@ -89,7 +89,7 @@ std::string toUtf8(std::u16string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     char32_t code = text[i];
     if (startsSurrogatePair(text, i)) {
-      code = 0x10000 + ((code - 0xD800) << 10) + (text[i + 1] - 0xDC00u);
+      code = pairAt(text, i);
       ++i;
     } else if (isSurrogate(code)) {
       code = kReplacement;

@@ -1,6 +1,7 @@
 #include "app/win32/FontFallback.h"
 
 #include "app/win32/Fonts.h"
+#include "platform/Surrogates.h"
 
 #include <usp10.h>
 
@@ -14,10 +15,6 @@ constexpr const wchar_t* kShippedFaces[] = {
     L"Microsoft YaHei UI", L"SimSun",    L"Segoe UI Symbol", L"Segoe UI Emoji",
     L"Malgun Gothic",      L"Meiryo UI", L"Nirmala UI",      L"Ebrima",
     L"Segoe UI Historic",  L"Gadugi",    L"Leelawadee UI",   L"Javanese Text"};
-
-bool isSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDFFF; }
-bool isHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-bool isLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
 // The glyph that the font selected in `dc` has for the character of the
 // surrogate pair, 0 if it has none.
@@ -111,15 +108,14 @@ HFONT FontFallback::fontFor(wchar_t c) {
   return found;
 }
 
-FontRun FontFallback::fontForPair(const wchar_t* pair) {
-  const char32_t c = 0x10000 + ((static_cast<char32_t>(pair[0]) - 0xD800) << 10) +
-                     (static_cast<char32_t>(pair[1]) - 0xDC00);
+FontRun FontFallback::fontForPair(std::u16string_view text, std::size_t at) {
+  const char32_t c = pairAt(text, at);
   if (const auto known = foundPairs_.find(c); known != foundPairs_.end()) {
     return known->second;
   }
   FontRun found;
   found.font = firstWith([&] {
-    found.glyph = glyphOfPair(probe_, pair);
+    found.glyph = glyphOfPair(probe_, reinterpret_cast<const wchar_t*>(text.data() + at));
     return found.glyph != 0;
   });
   foundPairs_.emplace(c, found);
@@ -136,8 +132,8 @@ std::vector<FontRun> FontFallback::runs(HDC dc, std::u16string_view text) {
   }
   for (std::size_t i = 0; i < text.size();) {
     FontRun run{i, i + 1, nullptr, 0};
-    if (isHighSurrogate(chars[i]) && i + 1 < text.size() && isLowSurrogate(chars[i + 1])) {
-      const FontRun found = fontForPair(chars + i);
+    if (startsSurrogatePair(text, i)) {
+      const FontRun found = fontForPair(text, i);
       run = FontRun{i, i + 2, found.font, found.glyph};
     } else if (glyphs[i] == 0xffff && !isSurrogate(chars[i])) {
       run.font = fontFor(chars[i]);

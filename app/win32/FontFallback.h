@@ -42,7 +42,8 @@ class FontFallback {
 
  private:
   HFONT fontFor(wchar_t c);
-  FontRun fontForPair(const wchar_t* pair);
+  // For the surrogate pair at `at`.
+  FontRun fontForPair(std::u16string_view text, std::size_t at);
   // The first candidate that has the character, as `has` says of the font
   // selected in probe_; null if none has.
   HFONT firstWith(const std::function<bool()>& has);
