@@ -15,8 +15,9 @@ packages=(
   # media back-end: plugins-base must be there or QMediaPlayer crashes,
   # plugins-good brings the MP3 decoder
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  # a Chinese font for the window
-  fonts-wqy-microhei
+  # a Chinese font for the window; for the Windows log view's font fallback
+  # test, fonts with characters beyond the BMP (DejaVu Serif Bold: U+1D400)
+  fonts-wqy-microhei fonts-dejavu-extra
   # a real X server for the smoke test, and a way to list its windows
   xvfb xauth x11-utils
   # the screen reader's test: a private D-Bus session, the accessibility

@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 
 echo "== format =="
-git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+cmake -P cmake/CheckFormat.cmake
 
 for workflow in debug asan deb fuzz windows; do
   echo "== $workflow =="
