@@ -69,9 +69,19 @@ def type_line(line):
     subprocess.run(["xdotool", "key", "Return"], check=True)
 
 
+def press(*keys):
+    subprocess.run(["xdotool", "key", "--delay", "20"] + list(keys), check=True)
+
+
 inserted = []
 pyatspi.Registry.registerEventListener(
     lambda event: inserted.append(event.any_data), "object:text-changed:insert")
+# What the log tells of its caret and its selection, in the order told.
+told = []
+pyatspi.Registry.registerEventListener(
+    lambda event: told.append(event.type.major)
+    if event.source is not None and event.source.name == "日志Log" else None,
+    "object:text-caret-moved", "object:text-selection-changed")
 
 env = dict(os.environ, ZOR_HOME=HOME, QT_QPA_PLATFORM="xcb",
            QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
@@ -123,6 +133,20 @@ try:
     if line[0] != "你好\r\n":
         fail("the last line reads %r" % (line,))
 
+    # Caret motions with nothing selected tell of the caret alone; the
+    # selection made last tells of the caret, then of the selection.
+    press("shift+Tab")
+    wait_for("the focus in the log", 10,
+             lambda: log.getState().contains(pyatspi.STATE_FOCUSED))
+    told.clear()
+    press("Up", "Up", "Right", "Left", "Down", "shift+Right")
+    wait_for("the selection told", 10, lambda: "text-selection-changed" in told)
+    if told != ["text-caret-moved"] * 6 + ["text-selection-changed"]:
+        fail("the log told %r" % told)
+    press("Tab")
+    wait_for("the focus back in the input box", 10,
+             lambda: entry.getState().contains(pyatspi.STATE_FOCUSED))
+
     type_line("load big")
     wait_for("the 100 MB log", 120, lambda: text.characterCount > 50_000_000)
     middle = text.characterCount // 2
@@ -131,7 +155,7 @@ try:
             and line[0].endswith("\r\n")):
         fail("a line of the big log reads %r" % (line,))
     print("read the log, its name, states and caret, heard new output, "
-          "fetched a line of a 100 MB log")
+          "heard caret motions alone, fetched a line of a 100 MB log")
 finally:
     zor.terminate()
     zor.wait()
