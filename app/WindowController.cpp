@@ -34,6 +34,7 @@ WindowUpdate WindowController::load() {
   WindowUpdate update = changes(LineBox{});
   update.log = &console_.log;
   update.focus = WindowFocus::Input;
+  update.layout = kDesignLayout;
   return update;
 }
 
@@ -74,6 +75,14 @@ WindowUpdate WindowController::inputEdited(const LineBox& now, bool typed) {
 WindowUpdate WindowController::inputLeft(const LineBox& now) {
   line_.leave(now);
   return changes(now);
+}
+
+WindowUpdate WindowController::resized(int outerWidth, int outerHeight, bool minimised) {
+  WindowUpdate update;
+  if (!minimised) {
+    update.layout = layoutForOuterSize(outerWidth, outerHeight);
+  }
+  return update;
 }
 
 WindowUpdate WindowController::coloursChanged() {

@@ -3,6 +3,7 @@
 #include "app/InputBoxEdit.h"
 #include "app/InputHistory.h"
 #include "app/InputLine.h"
+#include "app/Layout.h"
 #include "app/logview/FindBar.h"
 #include "interpreter/Console.h"
 
@@ -30,9 +31,10 @@ struct WindowUpdate {
   std::optional<bool> darkTitleBar;
   std::optional<bool> visible;
   std::optional<WindowFocus> focus;
-  bool keyTaken = false;  // the input box does nothing more with the key
-  bool quit = false;      // the window is unloaded: close it and end the event loop
-  bool stop = false;      // end the process now, without the unload step
+  std::optional<FormLayout> layout;  // place the controls so, in twips at the window's DPI
+  bool keyTaken = false;             // the input box does nothing more with the key
+  bool quit = false;                 // the window is unloaded: close it and end the event loop
+  bool stop = false;                 // end the process now, without the unload step
 };
 
 // A key pressed in the input box, before the box itself handles it.
@@ -59,7 +61,8 @@ class WindowController {
   FindBar& findBar() noexcept { return findBar_; }
   const InputHistory& history() const noexcept { return history_; }
 
-  // Form_Load; the update holds everything the window shows at start.
+  // Form_Load; the update holds everything the window shows at start, the
+  // controls laid out as designed.
   WindowUpdate load();
 
   // A key in the input box, `now` the box as it is. Enter first takes back
@@ -72,6 +75,10 @@ class WindowController {
   WindowUpdate inputEdited(const LineBox& now, bool typed);
   // The focus went from the input box to another control of the window.
   WindowUpdate inputLeft(const LineBox& now);
+
+  // Form_Resize: the window's outer size, in twips, changed or may have;
+  // a minimised window keeps its layout.
+  WindowUpdate resized(int outerWidth, int outerHeight, bool minimised);
 
   // The system's colours changed: both boxes are to be painted again.
   WindowUpdate coloursChanged();

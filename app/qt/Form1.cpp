@@ -67,15 +67,7 @@ Form1::Form1(Services services) : controller_(std::move(services)) {
 
   apply(controller_.load());
 
-  const double dpiX = logicalDpiX();
-  const double dpiY = logicalDpiY();
-  const auto place = [&](QWidget* w, const Rect& r) { w->setGeometry(pixelRect(r, dpiX, dpiY)); };
-  place(frame1_, kDesignLayout.frame1);
-  place(text1_, kDesignLayout.text1);
-  place(frame2_, kDesignLayout.frame2);
-  place(text2_, kDesignLayout.text2);
-  placeFindBox();
-  resize(toPixels(kDesignClientWidth, dpiX), toPixels(kDesignClientHeight, dpiY));
+  resize(toPixels(kDesignClientWidth, logicalDpiX()), toPixels(kDesignClientHeight, logicalDpiY()));
   if (const QScreen* s = screen()) {
     move(s->availableGeometry().center() - rect().center());
   }
@@ -107,6 +99,9 @@ void Form1::apply(const WindowUpdate& update) {
   if (update.focus) {
     text2_->setFocus();
   }
+  if (update.layout) {
+    placeControls(*update.layout);
+  }
   if (update.quit) {
     QCoreApplication::quit();
   }
@@ -134,16 +129,15 @@ void Form1::moveEvent(QMoveEvent* event) {
   formResize();
 }
 
-// The layout follows the window's outer size; a minimised window keeps it.
 void Form1::formResize() {
-  if (isMinimized()) {
-    return;
-  }
+  const QSize outer = frameGeometry().size();
+  apply(controller_.resized(toTwips(outer.width(), logicalDpiX()),
+                            toTwips(outer.height(), logicalDpiY()), isMinimized()));
+}
+
+void Form1::placeControls(const FormLayout& layout) {
   const double dpiX = logicalDpiX();
   const double dpiY = logicalDpiY();
-  const QSize outer = frameGeometry().size();
-  const FormLayout layout =
-      layoutForOuterSize(toTwips(outer.width(), dpiX), toTwips(outer.height(), dpiY));
   frame1_->setGeometry(pixelRect(layout.frame1, dpiX, dpiY));
   text1_->setGeometry(pixelRect(layout.text1, dpiX, dpiY));
   frame2_->setGeometry(pixelRect(layout.frame2, dpiX, dpiY));

@@ -36,6 +36,7 @@ class Form1 final : public QWidget {
  private:
   void apply(const WindowUpdate& update);
   void formResize();
+  void placeControls(const FormLayout& layout);
   void placeFindBox();
 
   WindowController controller_;

@@ -81,12 +81,6 @@ Form1::Form1(HINSTANCE instance, Services services) : controller_(std::move(serv
 
   apply(controller_.load());
 
-  const double dpi = windowDpi(form_);
-  place(frame1_, kDesignLayout.frame1, dpi);
-  place(text1_->handle(), kDesignLayout.text1, dpi);
-  place(frame2_, kDesignLayout.frame2, dpi);
-  place(text2_->handle(), kDesignLayout.text2, dpi);
-  placeFindBox();
   placeCentred();
 }
 
@@ -191,6 +185,9 @@ void Form1::apply(const WindowUpdate& update) {
   if (update.focus) {
     focus_ = text2_->handle();
   }
+  if (update.layout) {
+    placeControls(*update.layout);
+  }
   if (update.quit) {
     DestroyWindow(form_);
   }
@@ -219,16 +216,20 @@ LRESULT Form1::paintBox(HDC dc, HWND box) {
   return reinterpret_cast<LRESULT>(brush->of(background));
 }
 
-// The layout follows the window's outer size; a minimised window keeps it.
+// Sizes come before the controls exist, while the window is made.
 void Form1::formResize() {
-  if (IsIconic(form_) || find_ == nullptr) {
+  if (find_ == nullptr) {
     return;
   }
   const double dpi = windowDpi(form_);
   RECT outer;
   GetWindowRect(form_, &outer);
-  const FormLayout layout = layoutForOuterSize(toTwips(outer.right - outer.left, dpi),
-                                               toTwips(outer.bottom - outer.top, dpi));
+  apply(controller_.resized(toTwips(outer.right - outer.left, dpi),
+                            toTwips(outer.bottom - outer.top, dpi), IsIconic(form_) != FALSE));
+}
+
+void Form1::placeControls(const FormLayout& layout) {
+  const double dpi = windowDpi(form_);
   place(frame1_, layout.frame1, dpi);
   place(text1_->handle(), layout.text1, dpi);
   place(frame2_, layout.frame2, dpi);

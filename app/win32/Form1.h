@@ -41,6 +41,7 @@ class Form1 {
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void apply(const WindowUpdate& update);
   void formResize();
+  void placeControls(const FormLayout& layout);
   void placeFindBox();
   void useMessageFont();
   void placeCentred();

@@ -54,6 +54,11 @@ std::string described(const WindowUpdate& u) {
   if (u.focus) {
     add("focus");
   }
+  if (u.layout) {
+    const Rect& log = u.layout->frame1;
+    add("layout=" + std::to_string(log.width) + "x" + std::to_string(log.height) + "/" +
+        std::to_string(u.layout->frame2.top));
+  }
   for (const auto& [set, word] :
        {std::pair{u.keyTaken, "taken"}, std::pair{u.quit, "quit"}, std::pair{u.stop, "stop"}}) {
     if (set) {
@@ -73,11 +78,13 @@ LineBox at(std::u16string text) {
 
 // One event of the window, as a window hands it over.
 struct Event {
-  enum Kind { Key, Edited, Typed, Left, Colours, Close } kind;
+  enum Kind { Key, Edited, Typed, Left, Colours, Close, Resized, Minimised } kind;
   LineBox now;
   std::optional<LineKey> key;
   std::u16string chars;
   bool typing = false;
+  int width = 0;  // the outer size, in twips
+  int height = 0;
 };
 
 Event press(LineBox now, LineKey key, std::u16string chars = {}) {
@@ -89,6 +96,12 @@ Event chars(LineBox now, std::u16string c, bool typing = true) {
 Event enter(std::u16string line) { return press(at(std::move(line)), LineKey::Enter, u"\r"); }
 Event after(Event::Kind kind, LineBox now = {}) {
   return Event{kind, std::move(now), std::nullopt, {}, false};
+}
+Event sized(Event::Kind kind, int width, int height) {
+  Event e = after(kind);
+  e.width = width;
+  e.height = height;
+  return e;
 }
 
 struct Step {
@@ -142,6 +155,10 @@ const Scenario kScenarios[] = {
        "taken"},
       {after(Event::Colours), "log=00FFFFFF/00000000 box=00FFFFFF/00000000"},
       {enter(u"hide"), "log input=replace()[0,0] hidden taken"}}},
+    {"the layout follows the outer size, except while minimised",
+     {{sized(Event::Resized, 7935, 5415), "layout=7470x3920/4145"},
+      {sized(Event::Minimised, 2400, 600), ""},
+      {sized(Event::Resized, 400, 1000), "layout=0x0/0"}}},
     {"stop ends at once; only the close button unloads, once",
      {{enter(u"stop"), "log input=replace()[0,0] taken stop"},
       {after(Event::Close), "quit"},
@@ -164,6 +181,9 @@ class WindowControllerRun : public ::testing::Test {
         return controller.coloursChanged();
       case Event::Close:
         return controller.close();
+      case Event::Resized:
+      case Event::Minimised:
+        return controller.resized(e.width, e.height, e.kind == Event::Minimised);
     }
     return {};
   }
@@ -180,7 +200,7 @@ class WindowControllerTest : public WindowControllerRun,
 TEST_P(WindowControllerTest, EventsInUpdatesOut) {
   EXPECT_EQ(described(controller.load()),
             "log frame=输入Input caption=ZOR命令符-DEZEZA log=00FFFFFF/00000000 "
-            "box=00FFFFFF/00000000 focus");
+            "box=00FFFFFF/00000000 focus layout=7455x3735/3960");
   for (const Step& step : GetParam().steps) {
     EXPECT_EQ(described(handle(step.event)), step.update) << GetParam().name;
   }
