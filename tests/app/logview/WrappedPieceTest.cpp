@@ -85,8 +85,9 @@ TEST(WrappedPieceTest, CaretPlacesAndClicksMapBothWays) {
   EXPECT_EQ(WrappedPiece::drawnText(u"a\tb\0c\x7F\x1B字"sv), u"a b c  字");
 }
 
-// How a toolkit gives the edges of a pair that it draws as one glyph: GDI
-// puts the whole width on both halves, Qt half of it on the first.
+// How a toolkit may give the edges of a pair that it draws as one glyph:
+// GDI puts the whole width on both halves; a toolkit that measures a caret
+// place inside the pair puts part of it on the first.
 enum class PairEdges { WholeOnBoth, HalfOnFirst };
 
 std::vector<int> toolkitEdges(std::u16string_view text, PairEdges pairs) {
@@ -120,15 +121,15 @@ TEST(WrappedPieceTest, EitherToolkitsEdgesGiveTheSameRowsCaretsAndClicks) {
   };
   for (const Case& c : cases) {
     const WrappedPiece gdi(0, c.text, toolkitEdges(c.text, PairEdges::WholeOnBoth), c.width);
-    const WrappedPiece qt(0, c.text, toolkitEdges(c.text, PairEdges::HalfOnFirst), c.width);
+    const WrappedPiece split(0, c.text, toolkitEdges(c.text, PairEdges::HalfOnFirst), c.width);
     EXPECT_EQ(rowsOf(gdi), c.rows) << c.width;
-    EXPECT_EQ(rowsOf(qt), c.rows) << c.width;
+    EXPECT_EQ(rowsOf(split), c.rows) << c.width;
     for (std::size_t offset = 0; offset <= c.text.size(); ++offset) {
-      EXPECT_EQ(qt.xOf(offset), gdi.xOf(offset)) << offset;
+      EXPECT_EQ(split.xOf(offset), gdi.xOf(offset)) << offset;
     }
     for (int row = 0; row < gdi.rows(); ++row) {
       for (int x = -5; x < c.width + 30; ++x) {
-        EXPECT_EQ(qt.offsetAt(row, x), gdi.offsetAt(row, x)) << row << " " << x;
+        EXPECT_EQ(split.offsetAt(row, x), gdi.offsetAt(row, x)) << row << " " << x;
       }
     }
   }
