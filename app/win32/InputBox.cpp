@@ -3,6 +3,7 @@
 #include "app/InputLine.h"
 #include "app/win32/Subclass.h"
 #include "app/win32/WideText.h"
+#include "app/win32/accessibility/ControlName.h"
 
 #include <optional>
 
@@ -164,6 +165,12 @@ LRESULT InputBox::boxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, 
       }
       return code;
     }
+    case WM_GETOBJECT:
+      // Named by its frame's caption.
+      if (const LRESULT named = namedObject(box, wParam, lParam, windowText(input->frame_))) {
+        return named;
+      }
+      break;
     case WM_KEYDOWN:
       return input->onKeyDown(message, wParam, lParam);
     case WM_CHAR:
