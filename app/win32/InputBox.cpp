@@ -136,7 +136,7 @@ LRESULT InputBox::boxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, 
     }
     case WM_GETOBJECT:
       // Named by its frame's caption.
-      if (const LRESULT named = namedObject(box, wParam, lParam, windowText(input->frame_))) {
+      if (const LRESULT named = namedObject(box, wParam, lParam, windowText(GetParent(box)))) {
         return named;
       }
       break;
