@@ -8,6 +8,7 @@
 #include "app/ConsoleCommands.h"
 #include "app/InputLine.h"
 #include "app/PastedLine.h"
+#include "app/WindowTexts.h"
 #include "interpreter/KeyPress.h"
 #include "tests/fuzz/FuzzSupport.h"
 #include "tests/support/LineBoxEditing.h"
@@ -138,7 +139,7 @@ class Session {
                 "the box holds no line break");
     const std::u16string caption = line_.caption();
     if (!searching_) {
-      fuzz::check(caption == InputLine::kCaption, "no search, the frame's own caption");
+      fuzz::check(caption == kInputCaption, "no search, the frame's own caption");
       return;
     }
     const std::u16string sought = std::u16string(kSearch) + query_;

@@ -10,11 +10,13 @@
 #include "app/logview/LaidOutRows.h"
 #include "app/logview/LogFind.h"
 #include "app/logview/LogViewModel.h"
+#include "app/logview/TextNavigation.h"
 #include "platform/Surrogates.h"
 #include "tests/app/logview/FakeMetrics.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -41,7 +43,8 @@ constexpr CaretMotion kMotions[] = {CaretMotion::NextCharacter, CaretMotion::Pre
                                     CaretMotion::RowStart,      CaretMotion::RowEnd,
                                     CaretMotion::Start,         CaretMotion::End};
 
-constexpr TextUnit kUnits[] = {TextUnit::Character, TextUnit::Word, TextUnit::Row, TextUnit::Line};
+constexpr TextUnit kUnits[] = {TextUnit::Character, TextUnit::Word, TextUnit::Row, TextUnit::Line,
+                               TextUnit::Document};
 
 bool splitsPair(std::u16string_view text, std::size_t at) {
   return at > 0 && at < text.size() && isHighSurrogate(text[at - 1]) && isLowSurrogate(text[at]);
@@ -165,16 +168,17 @@ class Session {
         count(1 + in.next());
         break;
       case 19:
-        askUnit(in.next() * (log_.text().size() + 1) / 256, kUnits[(what / 24) % 4]);
+        askUnit(in.next() * (log_.text().size() + 1) / 256,
+                kUnits[(what / 24) % std::size(kUnits)]);
         break;
       case 20:
-        model_.showPosition(position(in.next()));
+        navigate(in, kUnits[(what / 24) % std::size(kUnits)]);
         break;
       case 21:
         model_.selectAll();
         break;
       case 22:
-        model_.caretBoxAt(position(in.next()));
+        model_.showPosition(position(in.next()));
         break;
       case 23: {
         const std::size_t anchor = position(in.next());
@@ -326,9 +330,76 @@ class Session {
     }
   }
 
+  // What a screen reader asks of the navigation: the units around an
+  // offset, moves by units, the boxes of a range.
+  void navigate(Bytes& in, TextUnit unit) {
+    const std::uint8_t how = in.next();
+    const std::size_t offset = position(in.next());
+    const int count = in.signedNext() % 8;
+    const TextRange at = navigation_.at(offset, unit);
+    checkUnit(at, "a unit at an offset");
+    switch (how % 5) {
+      case 0: {
+        const TextRange before = navigation_.before(offset, unit);
+        checkUnit(before, "the unit before");
+        fuzz::check(before.begin == before.end || before.end == at.begin,
+                    "the unit before ends where the one at the offset starts");
+        break;
+      }
+      case 1: {
+        const TextRange after = navigation_.after(offset, unit);
+        checkUnit(after, "the unit after");
+        fuzz::check(after.begin == after.end || after.begin == at.end,
+                    "the unit after starts where the one at the offset ends");
+        break;
+      }
+      case 2: {
+        std::size_t moved = offset;
+        const int steps = navigation_.moveBy(moved, unit, count);
+        checkOffset(moved, "an offset moved by units");
+        fuzz::check(count >= 0 ? 0 <= steps && steps <= count : count <= steps && steps <= 0,
+                    "no more units moved than asked, the way asked");
+        break;
+      }
+      case 3: {
+        const std::size_t end = position(in.next());
+        TextRange range{std::min(offset, end), std::max(offset, end)};
+        const bool empty = range.begin == range.end;
+        navigation_.move(range, unit, count);
+        checkUnit(range, "a range moved by units");
+        if (!empty) {
+          fuzz::check(range == navigation_.enclosing(range.begin, unit),
+                      "a range moves as a whole unit");
+        }
+        break;
+      }
+      case 4: {
+        const std::size_t end = position(in.next());
+        int top = INT_MIN;
+        for (const ViewBox& box :
+             navigation_.boxes(TextRange{std::min(offset, end), std::max(offset, end)})) {
+          fuzz::check(box.width >= 1 && box.height == model_.rowHeight() && box.top > top,
+                      "a range's boxes are a row each, in order");
+          top = box.top;
+        }
+        break;
+      }
+    }
+  }
+
+  void checkUnit(const TextRange& range, const char* what) const {
+    fuzz::check(range.begin <= range.end && range.end <= log_.text().size(), what);
+    checkOffset(range.begin, what);
+    checkOffset(range.end, what);
+  }
+
+  // A caret place: in the log, between the halves of no pair and the CR
+  // and LF of no line end.
   void checkOffset(std::size_t at, const char* what) const {
-    fuzz::check(at <= log_.text().size(), what);
-    fuzz::check(!splitsPair(log_.text(), at), what);
+    const std::u16string_view text = log_.text();
+    fuzz::check(at <= text.size(), what);
+    fuzz::check(!splitsPair(text, at), what);
+    fuzz::check(at == 0 || at == text.size() || text[at - 1] != u'\r' || text[at] != u'\n', what);
   }
 
   // The rows a view of this width shows, walked from the first to the
@@ -454,6 +525,7 @@ class Session {
   test::FakeMetrics metrics_;
   Log log_;
   LogViewModel model_{metrics_};
+  TextNavigation navigation_{model_};
   FindBar find_;
   LogFind counter_;  // the count, in slices of any size
   std::u16string needle_;
