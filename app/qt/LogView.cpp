@@ -1,5 +1,6 @@
 #include "app/qt/LogView.h"
 
+#include "app/logview/CaretKey.h"
 #include "app/logview/LogViewMenu.h"
 #include "app/qt/LogViewAccessible.h"
 #include "app/qt/QtColour.h"
@@ -13,7 +14,8 @@
 #include <QPainter>
 #include <QScrollBar>
 
-#include <array>
+#include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace zor {
@@ -22,36 +24,35 @@ namespace {
 
 QRect rectOf(const ViewBox& box) { return QRect(box.left, box.top, box.width, box.height); }
 
-// The standard keys of each caret motion: plain, and extending the
-// selection.
-struct MotionKeys {
-  QKeySequence::StandardKey move;
-  QKeySequence::StandardKey select;
-  CaretMotion motion;
-};
+std::optional<CaretKey> caretKey(int key) {
+  switch (key) {
+    case Qt::Key_Left:
+      return CaretKey::Left;
+    case Qt::Key_Right:
+      return CaretKey::Right;
+    case Qt::Key_Up:
+      return CaretKey::Up;
+    case Qt::Key_Down:
+      return CaretKey::Down;
+    case Qt::Key_PageUp:
+      return CaretKey::PageUp;
+    case Qt::Key_PageDown:
+      return CaretKey::PageDown;
+    case Qt::Key_Home:
+      return CaretKey::Home;
+    case Qt::Key_End:
+      return CaretKey::End;
+    default:
+      return std::nullopt;
+  }
+}
 
-constexpr std::array kMotionKeys{
-    MotionKeys{QKeySequence::MoveToNextChar, QKeySequence::SelectNextChar,
-               CaretMotion::NextCharacter},
-    MotionKeys{QKeySequence::MoveToPreviousChar, QKeySequence::SelectPreviousChar,
-               CaretMotion::PreviousCharacter},
-    MotionKeys{QKeySequence::MoveToNextWord, QKeySequence::SelectNextWord, CaretMotion::NextWord},
-    MotionKeys{QKeySequence::MoveToPreviousWord, QKeySequence::SelectPreviousWord,
-               CaretMotion::PreviousWord},
-    MotionKeys{QKeySequence::MoveToNextLine, QKeySequence::SelectNextLine, CaretMotion::NextRow},
-    MotionKeys{QKeySequence::MoveToPreviousLine, QKeySequence::SelectPreviousLine,
-               CaretMotion::PreviousRow},
-    MotionKeys{QKeySequence::MoveToNextPage, QKeySequence::SelectNextPage, CaretMotion::NextPage},
-    MotionKeys{QKeySequence::MoveToPreviousPage, QKeySequence::SelectPreviousPage,
-               CaretMotion::PreviousPage},
-    MotionKeys{QKeySequence::MoveToStartOfLine, QKeySequence::SelectStartOfLine,
-               CaretMotion::RowStart},
-    MotionKeys{QKeySequence::MoveToEndOfLine, QKeySequence::SelectEndOfLine, CaretMotion::RowEnd},
-    MotionKeys{QKeySequence::MoveToStartOfDocument, QKeySequence::SelectStartOfDocument,
-               CaretMotion::Start},
-    MotionKeys{QKeySequence::MoveToEndOfDocument, QKeySequence::SelectEndOfDocument,
-               CaretMotion::End},
-};
+// Ctrl with Up, Down and the page keys is left to the scroll area: it
+// scrolls the view by a row with Up and Down, and leaves the caret.
+bool scrollAreaKey(CaretKey key) {
+  return key != CaretKey::Left && key != CaretKey::Right && key != CaretKey::Home &&
+         key != CaretKey::End;
+}
 
 }  // namespace
 
@@ -151,28 +152,39 @@ void LogView::scrollContentsBy(int, int) {
 
 void LogView::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
-  painter.setPen(palette().color(QPalette::Text));
   const QRect clip = event->rect();
+  const int rowHeight = model_.rowHeight();
   for (const PieceOnScreen& onScreen : model_.piecesIn(clip.top(), clip.bottom() + 1)) {
     const auto& piece = static_cast<const QtLaidOutPiece&>(*onScreen.piece);
-    QList<QTextLayout::FormatRange> selection;
-    for (const auto& [from, to] : onScreen.found) {
-      QTextLayout::FormatRange range;
-      range.start = static_cast<int>(from);
-      range.length = static_cast<int>(to - from);
-      range.format.setBackground(toQColor(FindBar::kHighlightBackground));
-      range.format.setForeground(toQColor(FindBar::kHighlightText));
-      selection.append(range);
+    int y = onScreen.y;
+    for (int row = 0; row < piece.rows(); ++row, y += rowHeight) {
+      if (y + rowHeight <= clip.top() || y > clip.bottom()) {
+        continue;
+      }
+      const std::size_t begin = piece.rowBegin(row);
+      const std::size_t end = piece.rowEnd(row);
+      const QPointF at(onScreen.x, y);
+      painter.setPen(palette().color(QPalette::Text));
+      piece.draw(painter, at, row, begin, end);
+      // A marked part is drawn again over the row in its own colours.
+      const auto mark = [&](std::size_t markFrom, std::size_t markTo, const QBrush& ink,
+                            const QBrush& paper) {
+        const std::size_t from = std::max(markFrom, begin);
+        const std::size_t to = std::min(markTo, end);
+        if (from >= to) {
+          return;
+        }
+        const int left = onScreen.x + piece.left(from) - piece.left(begin);
+        painter.fillRect(QRect(left, y, piece.left(to) - piece.left(from), rowHeight), paper);
+        painter.setPen(QPen(ink, 1));
+        piece.draw(painter, at, row, from, to);
+      };
+      for (const auto& [from, to] : onScreen.found) {
+        mark(from, to, toQColor(FindBar::kHighlightText), toQColor(FindBar::kHighlightBackground));
+      }
+      mark(onScreen.selectedFrom, onScreen.selectedTo, palette().brush(QPalette::HighlightedText),
+           palette().brush(QPalette::Highlight));
     }
-    if (onScreen.selectedFrom < onScreen.selectedTo) {
-      QTextLayout::FormatRange range;
-      range.start = static_cast<int>(onScreen.selectedFrom);
-      range.length = static_cast<int>(onScreen.selectedTo - onScreen.selectedFrom);
-      range.format.setBackground(palette().brush(QPalette::Highlight));
-      range.format.setForeground(palette().brush(QPalette::HighlightedText));
-      selection.append(range);
-    }
-    piece.layout().draw(&painter, QPointF(onScreen.x, onScreen.y), selection, clip);
     if (onScreen.selectedLineEnd) {
       painter.fillRect(rectOf(*onScreen.selectedLineEnd), palette().brush(QPalette::Highlight));
     }
@@ -209,12 +221,14 @@ void LogView::keyPressEvent(QKeyEvent* event) {
     selectAll();
     return;
   }
-  for (const MotionKeys& keys : kMotionKeys) {
-    if (event == keys.move || event == keys.select) {
-      model_.move(keys.motion, event == keys.select);
-      refresh();
-      return;
-    }
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+  const bool control = modifiers.testFlag(Qt::ControlModifier);
+  const std::optional<CaretKey> key = caretKey(event->key());
+  if (key && !(modifiers & ~(Qt::ControlModifier | Qt::ShiftModifier)) &&
+      !(control && scrollAreaKey(*key))) {
+    model_.move(caretMotion(*key, control), modifiers.testFlag(Qt::ShiftModifier));
+    refresh();
+    return;
   }
   QAbstractScrollArea::keyPressEvent(event);
 }
