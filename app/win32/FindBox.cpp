@@ -167,18 +167,18 @@ void FindBox::setFont(HFONT font) {
 
 // Each control as high as a line of text in an edit box, the check box's
 // square as wide; the text field room for 17 characters, as Qt's line edit
-// has.
+// has. The room around the text grows with the font.
 FindBoxMeasures FindBox::measures() const {
   const SIZE label = textSize(box_, font_, reinterpret_cast<const wchar_t*>(FindBar::kLabel));
   const SIZE check = textSize(box_, font_, reinterpret_cast<const wchar_t*>(FindBar::kMatchCase));
   const SIZE count = textSize(box_, font_, reinterpret_cast<const wchar_t*>(FindBar::kWidestCount));
   const SIZE text = textSize(box_, font_, L"xxxxxxxxxxxxxxxxx");
-  const int height = label.cy + 8;
+  const int height = label.cy + label.cy / 2;
   RECT frame{0, 0, 0, 0};
   AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
   return FindBoxMeasures{
       ViewSize{label.cx, height},
-      ViewSize{text.cx + 8, height},
+      ViewSize{text.cx + label.cy / 2, height},
       ViewSize{check.cx + height, height},
       ViewSize{count.cx, height},
       2 * height,

@@ -67,7 +67,7 @@ check_place() {
       exit failed
     }' "$1" || { cat "$1"; fail "the find box is misplaced ($1)"; }
 }
-# Column $2 of line $1 of a geometry file.
+# Column $3 of the line named $2 in the geometry file $1.
 field() { awk -v name="$2" -v column="$3" '$1 == name { print $column }' "$1"; }
 
 # Opens the box, finds the first row's "Welcome" and writes the geometry
@@ -89,8 +89,8 @@ find_welcome() {
     [ "$(field "$work/$1-narrow.txt" $c 4)" = "$(field "$work/$1-wide.txt" $c 4)" ] ||
       fail "the $c is narrower in a narrow window"
   done
-  [ "$(field "$work/$1-narrow.txt" text 4)" = $(($(field "$work/$1-wide.txt" text 4) - $5)) ] ||
-    fail "the text field did not give up $5 pixels in a narrow window"
+  [ "$(field "$work/$1-narrow.txt" text 4)" -lt "$(field "$work/$1-wide.txt" text 4)" ] ||
+    fail "the text field is no narrower in a narrow window"
 }
 
 find_welcome normal 2/4 700 500 30
@@ -100,7 +100,7 @@ zor_wait_exit 10
 
 set_dpi 192
 zor_start
-find_welcome double 0/0 1400 1000 60
+find_welcome double 0/0 1000 740 60
 # Twice the scale, the controls at least nearly twice the size.
 for c in label text matchcase count; do
   for column in 4 5; do

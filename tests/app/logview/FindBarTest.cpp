@@ -16,9 +16,9 @@ constexpr std::u16string_view kLog = u"apple 1\r\napple 2\r\napple 3\r\n";
 // the log's end, and writes what each one brought about: "open", "all"
 // (the typed text selected), "close", "@n" (select the match at n), "+"/"-"
 // (start/stop the typing pause), then the count once counted ("..." while
-// the box is closed and it is not), "!" when the text field is tinted. Events: "^F", "Enter", "S-Enter", "F3",
-// "S-F3", "Esc", "type:TEXT", "case:TEXT" (Match case ticked), "pause"
-// (the pause has passed).
+// the box is closed and it is not), "!" when the text field is tinted.
+// Events: "^F", "Enter", "S-Enter", "F3", "S-F3", "Esc", "type:TEXT",
+// "case:TEXT" (Match case ticked), "pause" (the pause has passed).
 std::string run(const std::vector<std::string>& events) {
   Log log;
   log.append(kLog);
