@@ -55,7 +55,7 @@ void move(HWND control, const ViewBox& box) {
 
 FindBox::FindBox(HWND form, FindBar& bar, LogView& view, std::function<void()> focusInput)
     : view_(view), focusInput_(std::move(focusInput)), driver_(bar, view.model(), *this) {
-  registerClass(boxProc);
+  registerClass(objectWindowProc<FindBox, &FindBox::box_, &FindBox::onMessage>);
   CreateWindowExW(kExStyle, kClassName, L"", kStyle, 0, 0, 0, 0, form, nullptr,
                   GetModuleHandleW(nullptr), this);
   label_ =
@@ -65,12 +65,6 @@ FindBox::FindBox(HWND form, FindBar& bar, LogView& view, std::function<void()> f
                      WS_TABSTOP | BS_AUTOCHECKBOX);
   count_ = child(box_, L"STATIC", L"", SS_CENTERIMAGE);
   subclass(edit_, editProc, this);
-}
-
-LRESULT CALLBACK FindBox::boxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  FindBox* self = windowObject(window, message, lParam, &FindBox::box_);
-  return self == nullptr ? DefWindowProcW(window, message, wParam, lParam)
-                         : self->onMessage(message, wParam, lParam);
 }
 
 LRESULT FindBox::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {

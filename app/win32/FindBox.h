@@ -29,7 +29,6 @@ class FindBox final : private FindBoxControls {
   void setFont(HFONT font);
 
  private:
-  static LRESULT CALLBACK boxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT editProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, void* self);
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool key(WPARAM key);
