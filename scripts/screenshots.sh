@@ -18,7 +18,7 @@ fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-ZOR_PICTURES_DIR=$work QT_QPA_PLATFORM=offscreen "$tests" \
+ZOR_PICTURES_DIR=$work ZOR_PICTURES_SIZE=760x520 QT_QPA_PLATFORM=offscreen "$tests" \
   --gtest_filter='Pictures/*/helpLight:Pictures/*/chineseDark:Pictures/*/findLight:Pictures/*/searchLight'
 mkdir -p docs
 cp "$work/qt-100-help-light.png" docs/light.png

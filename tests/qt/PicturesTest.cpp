@@ -196,6 +196,11 @@ class PicturesTest : public WindowFixture,
 
 TEST_P(PicturesTest, EveryControlWholeAndInItsPlaceInTheSchemesColours) {
   const auto [shot, dark] = GetParam();
+  // The README's pictures are of a bigger window.
+  if (const QStringList size = QString::fromLocal8Bit(qgetenv("ZOR_PICTURES_SIZE")).split('x');
+      size.size() == 2) {
+    form.resize(size[0].toInt(), size[1].toInt());
+  }
   if (dark) {
     type(QStringLiteral("bm"));
   }
