@@ -298,6 +298,7 @@ int wmain(int argc, wchar_t* argv[]) {
     return 0;
   }
   if (command == L"picture" && (argc == 4 || argc == 5)) {
+    SetProcessDPIAware();  // the window's own pixels, at any scale
     HWND form = findForm();
     return form == nullptr ? 1
                            : zor::remote::checkPicture(form, std::wstring(argv[2]) == L"dark",
