@@ -32,6 +32,11 @@
 //                                           through MSAA, UTF-8
 //        zor_remote.exe redraw              tells the window the system's colours changed,
 //                                           so that it draws everything again
+//        zor_remote.exe picture <light|dark> <file.rgb> [<match>]
+//                                           checks the picture of the window in file.rgb
+//                                           (see WindowPicture.h)
+#include "tests/win32/WindowPicture.h"
+
 #include <windows.h>
 
 #include <oleacc.h>
@@ -384,6 +389,13 @@ int wmain(int argc, wchar_t* argv[]) {
     HWND form = findForm();
     return form == nullptr ? 1 : writeFindGeometry(form);
   }
+  if (command == L"picture" && (argc == 4 || argc == 5)) {
+    SetProcessDPIAware();  // the window's own pixels, at any scale
+    HWND form = findForm();
+    return form == nullptr ? 1
+                           : zor::remote::checkPicture(form, std::wstring(argv[2]) == L"dark",
+                                                       argv[3], argc == 5 ? argv[4] : L"");
+  }
   if (command == L"redraw" && argc == 2) {
     HWND form = findForm();
     return form == nullptr ? 1 : (SendMessageW(form, WM_SYSCOLORCHANGE, 0, 0), 0);
@@ -411,7 +423,7 @@ int wmain(int argc, wchar_t* argv[]) {
         "usage: zor_remote.exe log | input | clipboard | log-origin | desktop-colour |\n"
         "                      geometry [w h] | double-click-time | menu | find |\n"
         "                      find-geometry | readers |\n"
-        "                      redraw |\n"
+        "                      redraw | picture light|dark <file.rgb> [match] |\n"
         "                      load <file> | say <count> | type <count>\n",
         stderr);
     return 1;
