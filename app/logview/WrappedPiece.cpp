@@ -79,8 +79,10 @@ std::size_t WrappedPiece::offsetAt(int row, int x) const {
   const std::size_t last = rowEnd(row);
   const int base = left(first);
   std::size_t offset = first;
-  // Past a character's middle is after it.
-  while (offset < last && 2 * (x + base) >= left(offset) + edges_[offset]) {
+  // Past a character's middle is after it; a point far right, such as the
+  // end of a row asked for at INT_MAX / 2, doubles without overflow.
+  const long long doubled = 2 * (static_cast<long long>(x) + base);
+  while (offset < last && doubled >= static_cast<long long>(left(offset)) + edges_[offset]) {
     ++offset;
   }
   if (row + 1 < rows() && offset == last && offset > first) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,7 @@ TEST(WrappedPieceTest, CaretPlacesAndClicksMapBothWays) {
   EXPECT_EQ(piece.offsetAt(1, 24), 5u);                // left of the pair's middle
   EXPECT_EQ(piece.offsetAt(1, 31), 5u);                // inside the pair: before it
   EXPECT_EQ(piece.offsetAt(1, 1000), 7u);              // the last row's end
+  EXPECT_EQ(piece.offsetAt(1, INT_MAX / 2), 7u);       // as far right as a window asks
   EXPECT_EQ(piece.offsetAt(9, 0), 3u);                 // rows past the last are the last
   const WrappedPiece odd(0, u"abc", {5, 12, 20}, 50);  // b's middle is at 8.5
   EXPECT_EQ(odd.offsetAt(0, 8), 1u);
