@@ -108,16 +108,4 @@ RowSpot LogRows::lastRow() {
 
 RowSpot LogRows::lastTop(int rowsOnScreen) { return moved(lastRow(), -(rowsOnScreen - 1)); }
 
-RowSpot LogRows::topShowing(RowSpot top, std::size_t position, int rowsOnScreen) {
-  const RowSpot spot = spotOf(position);
-  const int below = rowsOnScreen - 1;
-  if (spot < top) {
-    return spot;
-  }
-  if (moved(top, below) < spot) {
-    return moved(spot, -below);
-  }
-  return top;
-}
-
 }  // namespace zor

@@ -48,9 +48,6 @@ class LogRows {
   // The first row on screen when the last row is at the bottom: as far down
   // as a view of `rowsOnScreen` rows goes.
   RowSpot lastTop(int rowsOnScreen);
-  // The first row on screen nearest to `top` that shows the caret at
-  // `position`.
-  RowSpot topShowing(RowSpot top, std::size_t position, int rowsOnScreen);
   // The scroll bar counts lines; a last screen that starts inside a line is
   // one step further than the line's start.
   static std::size_t lastScrollLine(const RowSpot& lastTop) {

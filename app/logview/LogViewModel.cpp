@@ -59,13 +59,29 @@ void LogViewModel::resize(int width, int height) {
 
 void LogViewModel::relayout() {
   rows_.setWidth(width_ - 2 * kMargin);
-  scrollTo(log() != nullptr ? rows_.moved(top_, 0) : RowSpot{});
+  scrollTo(log() != nullptr ? rows_.moved(top_, 0) : RowSpot{}, lead_);
+}
+
+void LogViewModel::cover(int pixels) {
+  const bool caretShown = caretBox().has_value();
+  covered_ = pixels;
+  lead_ = std::min(lead_, coveredRows());
+  if (caretShown) {
+    showCaret();
+  }
+}
+
+int LogViewModel::coveredRows() const {
+  const int rows = covered_ <= kMargin ? 0 : (covered_ - kMargin + rowHeight() - 1) / rowHeight();
+  return std::min(rows, rowsOnScreen() - 1);
 }
 
 // Shows rows from `top` on, but no further down than needed to show the last
-// row at the bottom; the scroll bar follows.
-void LogViewModel::scrollTo(RowSpot top) {
+// row at the bottom, with `lead` blank rows above the first row; the scroll
+// bar follows.
+void LogViewModel::scrollTo(RowSpot top, int lead) {
   const int page = rowsOnScreen();
+  lead_ = 0;
   if (log() == nullptr) {
     top_ = RowSpot{};
     scrollBar_ = ScrollBarState{0, page, 0};
@@ -73,6 +89,9 @@ void LogViewModel::scrollTo(RowSpot top) {
   }
   const RowSpot end = rows_.lastTop(page);
   top_ = std::min(top, end);
+  if (top_ == RowSpot{}) {
+    lead_ = std::clamp(lead, 0, coveredRows());
+  }
   const std::size_t last = std::min(LogRows::lastScrollLine(end), kLastScrollLine);
   const std::size_t value = top_ == end ? last : std::min(top_.line, last);
   scrollBar_ = ScrollBarState{static_cast<int>(last), page, static_cast<int>(value)};
@@ -87,7 +106,9 @@ void LogViewModel::scrollToLine(long line) {
 
 void LogViewModel::scrollRows(long rows) {
   if (log() != nullptr) {
-    scrollTo(rows_.moved(top_, rows));
+    // Blank rows above the first row scroll away first.
+    const long blank = std::clamp<long>(rows, 0, lead_);
+    scrollTo(rows_.moved(top_, rows - blank), lead_ - static_cast<int>(blank));
   }
 }
 
@@ -105,11 +126,46 @@ std::size_t LogViewModel::positionAt(int x, int y) {
   y -= kMargin;
   const int height = rowHeight();
   const long row = y < 0 ? -1 - (-y - 1) / height : y / height;
-  return rows_.positionAt(rows_.moved(top_, row), x - kMargin);
+  return rows_.positionAt(rows_.moved(top_, row - lead_), x - kMargin);
 }
 
-void LogViewModel::showCaret() {
-  scrollTo(rows_.topShowing(top_, selection_.caret(), rowsOnScreen()));
+void LogViewModel::showCaret() { showPosition(selection_.caret()); }
+
+// A row is shown below the covered rows and above the bottom. Above the
+// view, or under the covered rows, it goes to the first row below them,
+// with blank rows above the log's first row if need be; below the view, to
+// the bottom.
+void LogViewModel::showPosition(std::size_t position) {
+  if (log() == nullptr) {
+    return;
+  }
+  const RowSpot spot = rows_.spotOf(position);
+  const int page = rowsOnScreen();
+  const int hidden = coveredRows();
+  int onScreen = lead_;
+  RowSpot row = top_;
+  while (spot > row && onScreen < page) {
+    const RowSpot next = rows_.moved(row, 1);
+    if (next == row) {
+      break;
+    }
+    row = next;
+    ++onScreen;
+  }
+  if (spot == row && onScreen >= hidden && onScreen < page) {
+    scrollTo(top_, lead_);  // the log may have changed under the scroll bar
+    return;
+  }
+  if (spot > row || onScreen >= page) {
+    scrollTo(rows_.moved(spot, -(page - 1)));
+    return;
+  }
+  const RowSpot top = rows_.moved(spot, -hidden);
+  int above = 0;
+  for (RowSpot up = top; up < spot; up = rows_.moved(up, 1)) {
+    ++above;
+  }
+  scrollTo(top, hidden - above);
 }
 
 void LogViewModel::moveCaret(std::size_t position, bool extend) {
@@ -232,7 +288,7 @@ std::vector<PieceOnScreen> LogViewModel::piecesIn(int top, int bottom) {
   const std::size_t start = selection_.start();
   const std::size_t end = selection_.end();
   RowSpot spot = top_;
-  int y = kMargin - top_.row * height;
+  int y = kMargin + (lead_ - top_.row) * height;
   bottom = std::min(bottom, height_);
   while (y < bottom) {
     auto piece = rows_.piece(spot);
@@ -274,7 +330,7 @@ std::optional<ViewBox> LogViewModel::caretBoxAt(std::size_t caret) {
   }
   const RowSpot spot = rows_.spotOf(caret);
   RowSpot row = top_;
-  for (int onScreen = 0, rows = rowsOnScreen(); onScreen <= rows; ++onScreen) {
+  for (int onScreen = lead_, rows = rowsOnScreen(); onScreen <= rows; ++onScreen) {
     if (row == spot) {
       return ViewBox{kMargin + rows_.xOf(caret), kMargin + onScreen * rowHeight(), 1, rowHeight()};
     }
@@ -319,17 +375,11 @@ TextRange LogViewModel::unitAt(std::size_t position, TextUnit unit) {
   return TextRange{position, position};
 }
 
-void LogViewModel::showPosition(std::size_t position) {
-  if (log() != nullptr) {
-    scrollTo(rows_.topShowing(top_, position, rowsOnScreen()));
-  }
-}
-
 TextRange LogViewModel::onScreen() {
   if (log() == nullptr) {
     return TextRange{};
   }
-  const RowSpot last = rows_.moved(top_, rowsOnScreen() - 1);
+  const RowSpot last = rows_.moved(top_, rowsOnScreen() - 1 - lead_);
   const RowSpot next = rows_.moved(last, 1);
   return TextRange{rows_.positionAt(top_, 0),
                    next == last ? log()->text().size() : rows_.positionAt(next, 0)};

@@ -4,6 +4,7 @@
 #include "app/logview/LaidOutRows.h"
 #include "app/logview/LogSelection.h"
 #include "app/logview/TextMetrics.h"
+#include "app/logview/ViewBox.h"
 #include "interpreter/Log.h"
 
 #include <climits>
@@ -15,16 +16,6 @@
 #include <vector>
 
 namespace zor {
-
-// A rectangle in the view, in pixels.
-struct ViewBox {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-
-  auto operator<=>(const ViewBox&) const = default;
-};
 
 // A piece on screen, for a front-end to draw: its first row's top left
 // corner at (x, y), the selected part [selectedFrom, selectedTo) of its
@@ -160,6 +151,10 @@ class LogViewModel {
   TextRange unitAt(std::size_t position, TextUnit unit);
   // Scrolls as little as needed to show the caret at `position`.
   void showPosition(std::size_t position);
+  // The top `pixels` of the view are covered, by the find box: the rows
+  // under them count as hidden, and the view may show blank rows above the
+  // first row to show a row below them. A caret on screen stays in view.
+  void cover(int pixels);
   // Where the text below the view starts.
   std::size_t bottomPosition() { return positionAt(INT_MAX / 2, height_); }
   // Marks the matches of `find` on screen; it must outlive the model.
@@ -178,7 +173,8 @@ class LogViewModel {
   bool canSelectAll() const { return log() != nullptr && !log()->text().empty(); }
 
  private:
-  void scrollTo(RowSpot top);
+  void scrollTo(RowSpot top, int lead = 0);
+  int coveredRows() const;
   void showCaret();
   void moveCaret(std::size_t position, bool extend);
   std::size_t rowsAway(long rows);
@@ -190,6 +186,8 @@ class LogViewModel {
   ScrollBarState scrollBar_;
   TextChange lastChange_;
   std::size_t shown_ = 0;  // the log's size at the last mirror()
+  int covered_ = 0;
+  int lead_ = 0;  // blank rows above the first row
   int width_ = 1;
   int height_ = 1;
   long wheelTurn_ = 0;  // wheel turn not yet scrolled, times rows a notch

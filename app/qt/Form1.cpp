@@ -151,11 +151,7 @@ void Form1::formResize() {
   placeFindBox();
 }
 
-void Form1::placeFindBox() {
-  // Over the text, clear of the scroll bar.
-  const QWidget* text = text1_->viewport();
-  find_->place(QRect(text->mapTo(this, QPoint(0, 0)), text->size()));
-}
+void Form1::placeFindBox() { find_->place(); }
 
 void Form1::closeEvent(QCloseEvent* event) {
   event->accept();

@@ -6,20 +6,15 @@
 #include "app/win32/WindowObject.h"
 #include "app/win32/accessibility/ControlName.h"
 
-#include <algorithm>
-
 namespace zor {
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"ZorFindBox";
-// Typing searches once it pauses this long; counting goes on in slices
-// between the window's messages, as timer messages come after input.
 constexpr UINT_PTR kPauseTimer = 1;
-constexpr UINT kPauseMs = 150;
 constexpr UINT_PTR kCountTimer = 2;
-constexpr COLORREF kTint = RGB(0xFF, 0x66, 0x66);
-constexpr int kGap = 4;
+constexpr DWORD kStyle = WS_CHILD | WS_CLIPSIBLINGS;
+constexpr DWORD kExStyle = WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME;
 
 void registerClass(WNDPROC proc) {
   WNDCLASSEXW wc{};
@@ -47,16 +42,23 @@ SIZE textSize(HWND window, HFONT font, const wchar_t* text) {
   return size;
 }
 
-bool pressed(int key) { return GetKeyState(key) < 0; }
+// A window's rectangle in `parent`'s client area.
+ViewBox boxIn(HWND parent, RECT rect, HWND from) {
+  MapWindowPoints(from, parent, reinterpret_cast<POINT*>(&rect), 2);
+  return ViewBox{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void move(HWND control, const ViewBox& box) {
+  MoveWindow(control, box.left, box.top, box.width, box.height, TRUE);
+}
 
 }  // namespace
 
 FindBox::FindBox(HWND form, FindBar& bar, LogView& view, std::function<void()> focusInput)
-    : bar_(bar), view_(view), focusInput_(std::move(focusInput)) {
-  registerClass(boxProc);
-  CreateWindowExW(WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME, kClassName, L"",
-                  WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, form, nullptr, GetModuleHandleW(nullptr),
-                  this);
+    : view_(view), focusInput_(std::move(focusInput)), driver_(bar, view.model(), *this) {
+  registerClass(objectWindowProc<FindBox, &FindBox::box_, &FindBox::onMessage>);
+  CreateWindowExW(kExStyle, kClassName, L"", kStyle, 0, 0, 0, 0, form, nullptr,
+                  GetModuleHandleW(nullptr), this);
   label_ =
       child(box_, L"STATIC", reinterpret_cast<const wchar_t*>(FindBar::kLabel), SS_CENTERIMAGE);
   edit_ = child(box_, L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE);
@@ -66,35 +68,30 @@ FindBox::FindBox(HWND form, FindBar& bar, LogView& view, std::function<void()> f
   subclass(edit_, editProc, this);
 }
 
-LRESULT CALLBACK FindBox::boxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  FindBox* self = windowObject(window, message, lParam, &FindBox::box_);
-  return self == nullptr ? DefWindowProcW(window, message, wParam, lParam)
-                         : self->onMessage(message, wParam, lParam);
-}
-
 LRESULT FindBox::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
       if ((reinterpret_cast<HWND>(lParam) == edit_ && HIWORD(wParam) == EN_CHANGE) ||
           (reinterpret_cast<HWND>(lParam) == matchCase_ && HIWORD(wParam) == BN_CLICKED)) {
-        edited();
+        driver_.edited(windowText(edit_),
+                       SendMessageW(matchCase_, BM_GETCHECK, 0, 0) == BST_CHECKED);
         return 0;
       }
       break;
     case WM_TIMER:
       if (wParam == kPauseTimer) {
-        search();
+        KillTimer(box_, kPauseTimer);
+        driver_.pauseEnded();
       } else if (wParam == kCountTimer) {
-        bar_.countStep(*view_.model().log());
-        showCount();
+        driver_.countSlice();
       }
       return 0;
     case WM_CTLCOLOREDIT:
-      if (reinterpret_cast<HWND>(lParam) == edit_ && bar_.nothingFound(*view_.model().log())) {
+      if (reinterpret_cast<HWND>(lParam) == edit_ && tinted_) {
         if (tint_ == nullptr) {
-          tint_ = CreateSolidBrush(kTint);
+          tint_ = CreateSolidBrush(FindBar::kNothingFoundTint);
         }
-        SetBkColor(reinterpret_cast<HDC>(wParam), kTint);
+        SetBkColor(reinterpret_cast<HDC>(wParam), FindBar::kNothingFoundTint);
         return reinterpret_cast<LRESULT>(tint_);
       }
       break;
@@ -144,90 +141,20 @@ LRESULT FindBox::editProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
 }
 
 bool FindBox::key(WPARAM key) {
-  FindKey findKey;
+  const bool shift = GetKeyState(VK_SHIFT) < 0;
   switch (key) {
     case VK_RETURN:
-      findKey = FindKey::Enter;
-      break;
+      driver_.press(FindKey::Enter, shift);
+      return true;
     case VK_F3:
-      findKey = FindKey::F3;
-      break;
+      driver_.press(FindKey::F3, shift);
+      return true;
     case VK_ESCAPE:
-      findKey = FindKey::Escape;
-      break;
+      driver_.press(FindKey::Escape, shift);
+      return true;
     default:
       return false;
   }
-  if (pausing_ && findKey != FindKey::Escape) {
-    // A key right after typing finds what was typed, without the pause.
-    search();
-  } else {
-    apply(bar_.press(findKey, pressed(VK_SHIFT), *view_.model().log()));
-    showCount();
-  }
-  return true;
-}
-
-void FindBox::findKey() { apply(bar_.press(FindKey::CtrlF, false, *view_.model().log())); }
-
-void FindBox::logChanged() {
-  if (bar_.isOpen()) {
-    bar_.follow(*view_.model().log());
-    showCount();
-    view_.refresh();  // matches in the new lines
-  }
-}
-
-void FindBox::edited() {
-  const bool matchCase = SendMessageW(matchCase_, BM_GETCHECK, 0, 0) == BST_CHECKED;
-  bar_.edit(windowText(edit_), matchCase);
-  pausing_ = true;
-  SetTimer(box_, kPauseTimer, kPauseMs, nullptr);
-}
-
-void FindBox::search() {
-  pausing_ = false;
-  KillTimer(box_, kPauseTimer);
-  apply(bar_.search(*view_.model().log(), view_.model().bottomPosition()));
-  showCount();
-}
-
-void FindBox::apply(const FindBar::Outcome& outcome) {
-  if (outcome.openBox) {
-    ShowWindow(box_, SW_SHOWNA);
-    SetWindowPos(box_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    showCount();
-  }
-  if (outcome.openBox || outcome.selectTyped) {
-    SetFocus(edit_);
-    SendMessageW(edit_, EM_SETSEL, 0, -1);
-  }
-  if (outcome.select) {
-    view_.model().select(outcome.select->start, outcome.select->end());
-  }
-  view_.refresh();  // the matches marked, or no longer
-  if (outcome.closeBox) {
-    pausing_ = false;
-    KillTimer(box_, kPauseTimer);
-    KillTimer(box_, kCountTimer);
-    ShowWindow(box_, SW_HIDE);
-    focusInput_();
-  }
-}
-
-void FindBox::showCount() {
-  const Log& log = *view_.model().log();
-  if (bar_.counting(log)) {
-    SetTimer(box_, kCountTimer, USER_TIMER_MINIMUM, nullptr);
-  } else {
-    KillTimer(box_, kCountTimer);
-  }
-  const std::u16string text = bar_.countText(log);
-  if (windowText(count_) != text) {
-    SetWindowTextW(count_, wide(text));
-    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, count_, OBJID_CLIENT, CHILDID_SELF);
-  }
-  InvalidateRect(edit_, nullptr, TRUE);
 }
 
 void FindBox::setFont(HFONT font) {
@@ -235,38 +162,94 @@ void FindBox::setFont(HFONT font) {
   for (HWND control : {label_, edit_, matchCase_, count_}) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
-  layOut();
+  driver_.place();
 }
 
-// Label, line, Match case and count side by side, as wide as their texts.
-void FindBox::layOut() {
+// Each control as high as a line of text in an edit box, the check box's
+// square as wide; the text field room for 17 characters, as Qt's line edit
+// has. The room around the text grows with the font.
+FindBoxMeasures FindBox::measures() const {
   const SIZE label = textSize(box_, font_, reinterpret_cast<const wchar_t*>(FindBar::kLabel));
-  const SIZE box = textSize(box_, font_, reinterpret_cast<const wchar_t*>(FindBar::kMatchCase));
-  const SIZE count = textSize(box_, font_, L"0000000/0000000");
-  const int height = label.cy + 8;
-  const int editWidth = label.cy * 10;
-  int x = kGap;
-  MoveWindow(label_, x, kGap, label.cx, height, TRUE);
-  x += label.cx + kGap;
-  MoveWindow(edit_, x, kGap, editWidth, height, TRUE);
-  x += editWidth + kGap;
-  MoveWindow(matchCase_, x, kGap, box.cx + height, height, TRUE);
-  x += box.cx + height + kGap;
-  MoveWindow(count_, x, kGap, count.cx, height, TRUE);
-  x += count.cx + kGap;
-  RECT outer{0, 0, x, height + 2 * kGap};
-  AdjustWindowRectEx(&outer, WS_CHILD, FALSE, WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME);
-  SetWindowPos(box_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const SIZE check = textSize(box_, font_, reinterpret_cast<const wchar_t*>(FindBar::kMatchCase));
+  const SIZE count = textSize(box_, font_, reinterpret_cast<const wchar_t*>(FindBar::kWidestCount));
+  const SIZE text = textSize(box_, font_, L"xxxxxxxxxxxxxxxxx");
+  const int height = label.cy + label.cy / 2;
+  RECT frame{0, 0, 0, 0};
+  AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+  return FindBoxMeasures{
+      ViewSize{label.cx, height},
+      ViewSize{text.cx + label.cy / 2, height},
+      ViewSize{check.cx + height, height},
+      ViewSize{count.cx, height},
+      2 * height,
+      label.cy / 4,
+      static_cast<int>(-frame.left),
+  };
 }
 
-void FindBox::place(const RECT& logRect) {
-  RECT own;
-  GetWindowRect(box_, &own);
-  const int width = std::min<int>(own.right - own.left, logRect.right - logRect.left);
-  const int height = own.bottom - own.top;
-  SetWindowPos(box_, nullptr, logRect.right - width, logRect.top, width, height,
+ViewBox FindBox::textArea() const {
+  RECT client;
+  GetClientRect(view_.handle(), &client);
+  return boxIn(GetParent(box_), client, view_.handle());
+}
+
+ViewBox FindBox::scrollBar() const {
+  SCROLLBARINFO bar{};
+  bar.cbSize = sizeof bar;
+  const bool shown = GetScrollBarInfo(view_.handle(), static_cast<LONG>(OBJID_VSCROLL), &bar) &&
+                     (bar.rgstate[0] & STATE_SYSTEM_INVISIBLE) == 0;
+  return shown ? boxIn(GetParent(box_), bar.rcScrollBar, nullptr) : ViewBox{};
+}
+
+void FindBox::placeBox(const FindBoxPlace& place) {
+  move(label_, place.label);
+  move(edit_, place.text);
+  move(matchCase_, place.matchCase);
+  move(count_, place.count);
+  SetWindowPos(box_, nullptr, place.box.left, place.box.top, place.box.width, place.box.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+void FindBox::showBox(bool shown) {
+  if (shown) {
+    ShowWindow(box_, SW_SHOWNA);
+    SetWindowPos(box_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  } else {
+    ShowWindow(box_, SW_HIDE);
+  }
+}
+
+void FindBox::selectText() {
+  SetFocus(edit_);
+  SendMessageW(edit_, EM_SETSEL, 0, -1);
+}
+
+void FindBox::showCount(const FindBar::Count& count) {
+  if (windowText(count_) != count.text) {
+    SetWindowTextW(count_, wide(count.text));
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, count_, OBJID_CLIENT, CHILDID_SELF);
+  }
+  tinted_ = count.tinted;
+  InvalidateRect(edit_, nullptr, TRUE);
+}
+
+// Timer messages come after input, so counting goes on between the keys.
+void FindBox::runPause(bool on) {
+  if (on) {
+    SetTimer(box_, kPauseTimer, FindBar::kPauseMs, nullptr);
+  } else {
+    KillTimer(box_, kPauseTimer);
+  }
+}
+
+void FindBox::runCounting(bool on) {
+  if (on) {
+    SetTimer(box_, kCountTimer, USER_TIMER_MINIMUM, nullptr);
+  } else {
+    KillTimer(box_, kCountTimer);
+  }
+}
+
+void FindBox::refreshView() { view_.refresh(); }
 
 }  // namespace zor

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/logview/FindBar.h"
+#include "app/logview/FindBoxDriver.h"
 
 #include <windows.h>
 
@@ -10,11 +10,10 @@ namespace zor {
 
 class LogView;
 
-// The find box over the top right of the log: a label, the line to find, a
-// Match case box and the "n/m" count, stock controls in a window of their
-// own. It forwards its keys and its text to the shared find bar and selects
-// what that hands back in the log.
-class FindBox {
+// The find box over the log: a label, the line to find, a Match case box
+// and the "n/m" count, stock controls in a window of their own, run by the
+// shared find box driver.
+class FindBox final : private FindBoxControls {
  public:
   FindBox(HWND form, FindBar& bar, LogView& view, std::function<void()> focusInput);
   FindBox(const FindBox&) = delete;
@@ -22,23 +21,29 @@ class FindBox {
 
   HWND handle() const { return box_; }
   // Ctrl+F, from the log or the input box.
-  void findKey();
-  // After the log changed: keep the match and the count in step.
-  void logChanged();
-  // Over the top right of `logRect`, in the form's coordinates.
-  void place(const RECT& logRect);
+  void findKey() { driver_.press(FindKey::CtrlF, false); }
+  // After the log changed.
+  void logChanged() { driver_.logChanged(); }
+  // Over the log's text area, clear of its scroll bar.
+  void place() { driver_.place(); }
   void setFont(HFONT font);
 
  private:
-  static LRESULT CALLBACK boxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT editProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, void* self);
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool key(WPARAM key);
-  void apply(const FindBar::Outcome& outcome);
-  void edited();
-  void search();
-  void showCount();
-  void layOut();
+
+  FindBoxMeasures measures() const override;
+  ViewBox textArea() const override;
+  ViewBox scrollBar() const override;
+  void placeBox(const FindBoxPlace& place) override;
+  void showBox(bool shown) override;
+  void selectText() override;
+  void showCount(const FindBar::Count& count) override;
+  void runPause(bool on) override;
+  void runCounting(bool on) override;
+  void refreshView() override;
+  void focusInput() override { focusInput_(); }
 
   HWND box_ = nullptr;
   HWND label_ = nullptr;
@@ -47,10 +52,10 @@ class FindBox {
   HWND count_ = nullptr;
   HFONT font_ = nullptr;
   HBRUSH tint_ = nullptr;
-  FindBar& bar_;
+  bool tinted_ = false;
   LogView& view_;
   std::function<void()> focusInput_;
-  bool pausing_ = false;
+  FindBoxDriver driver_;
 };
 
 }  // namespace zor

@@ -236,12 +236,7 @@ void Form1::formResize() {
   placeFindBox();
 }
 
-void Form1::placeFindBox() {
-  RECT log;
-  GetWindowRect(text1_->handle(), &log);
-  MapWindowPoints(nullptr, form_, reinterpret_cast<POINT*>(&log), 2);
-  find_->place(log);
-}
+void Form1::placeFindBox() { find_->place(); }
 
 // The system's message font, or one that has the program's Chinese, at the
 // window's DPI.

@@ -127,6 +127,22 @@ LRESULT LogView::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return static_cast<LRESULT>(textInto(reinterpret_cast<wchar_t*>(lParam), wParam));
     case WM_SETTEXT:
       return FALSE;
+    // The selection, and where a character is drawn, as an edit box tells
+    // them: ends past 16 bits only through the pointers.
+    case EM_GETSEL: {
+      const LogSelection& selection = model_.selection();
+      if (auto* start = reinterpret_cast<DWORD*>(wParam)) {
+        *start = static_cast<DWORD>(selection.start());
+      }
+      if (auto* end = reinterpret_cast<DWORD*>(lParam)) {
+        *end = static_cast<DWORD>(selection.end());
+      }
+      return selection.end() > 0xFFFF ? -1 : MAKELRESULT(selection.start(), selection.end());
+    }
+    case EM_POSFROMCHAR: {
+      const std::optional<ViewBox> box = model_.caretBoxAt(wParam);
+      return box ? MAKELRESULT(box->left, box->top) : -1;
+    }
     case WM_GETOBJECT:
       if (const LRESULT object = readers_.answer(wParam, lParam)) {
         return object;

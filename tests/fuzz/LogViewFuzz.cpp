@@ -159,10 +159,10 @@ class Session {
         break;
       case 16:
         choose(find_.press((what & 0x80) != 0 ? FindKey::F3 : FindKey::Enter, (what & 0x40) != 0,
-                           log_));
+                           log_, model_.bottomPosition()));
         break;
       case 17:
-        choose(find_.press(FindKey::Escape, false, log_));
+        choose(find_.press(FindKey::Escape, false, log_, model_.bottomPosition()));
         break;
       case 18:
         count(1 + in.next());
@@ -261,7 +261,7 @@ class Session {
     }
     matchCase_ = (how & 0x80) != 0;
     if (!find_.isOpen()) {
-      find_.press(FindKey::CtrlF, false, log_);
+      find_.press(FindKey::CtrlF, false, log_, model_.bottomPosition());
     }
     find_.edit(needle_, matchCase_);
     counter_.setNeedle(needle_, matchCase_);

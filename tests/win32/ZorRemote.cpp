@@ -21,6 +21,10 @@
 //                                           empties the box
 //        zor_remote.exe find                writes the find box's state: "shown" or
 //                                           "hidden", then its count
+//        zor_remote.exe find-geometry       writes where the log's text area, its scroll bar,
+//                                           the find box, the box's inside and its four
+//                                           controls are in the window, and the top left
+//                                           corner of the log's selection
 //        zor_remote.exe readers             writes what screen readers get of the log view
 //                                           through MSAA and UI Automation, UTF-8
 //        zor_remote.exe names              writes what screen readers call the input box
@@ -28,6 +32,11 @@
 //                                           through MSAA, UTF-8
 //        zor_remote.exe redraw              tells the window the system's colours changed,
 //                                           so that it draws everything again
+//        zor_remote.exe picture <light|dark> <file.rgb> [<match>]
+//                                           checks the picture of the window in file.rgb
+//                                           (see WindowPicture.h)
+#include "tests/win32/WindowPicture.h"
+
 #include <windows.h>
 
 #include <oleacc.h>
@@ -86,6 +95,48 @@ int writeGeometry(HWND form, int argc, wchar_t* argv[]) {
   writePlace("Text1", FindWindowExW(frame1, nullptr, kLogClass, nullptr));
   writePlace("Frame2", frame2);
   writePlace("Text2", FindWindowExW(frame2, nullptr, kInputClass, nullptr));
+  return 0;
+}
+
+void writeRect(const char* name, RECT r, HWND from, HWND form) {
+  MapWindowPoints(from, form, reinterpret_cast<POINT*>(&r), 2);
+  std::printf("%s %ld %ld %ld %ld\n", name, r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+// In the window's client area, in physical pixels.
+int writeFindGeometry(HWND form) {
+  HWND log = FindWindowExW(findFrame(form, L"日志Log"), nullptr, kLogClass, nullptr);
+  HWND box = FindWindowExW(form, nullptr, L"ZorFindBox", nullptr);
+  if (log == nullptr || box == nullptr) {
+    return 1;
+  }
+  RECT r;
+  GetClientRect(log, &r);
+  writeRect("area", r, log, form);
+  // The scroll bar: the log's window right of its client area.
+  RECT outer;
+  GetWindowRect(log, &outer);
+  MapWindowPoints(log, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  writeRect("scrollbar", RECT{r.right, r.top, outer.right, r.bottom}, nullptr, form);
+  GetWindowRect(box, &r);
+  writeRect("box", r, nullptr, form);
+  GetClientRect(box, &r);
+  writeRect("inside", r, box, form);
+  HWND control = nullptr;
+  for (const char* name : {"label", "text", "matchcase", "count"}) {
+    control = FindWindowExW(box, control, nullptr, nullptr);
+    GetWindowRect(control, &r);
+    writeRect(name, r, nullptr, form);
+  }
+  const WORD start = LOWORD(static_cast<DWORD>(SendMessageW(log, EM_GETSEL, 0, 0)));
+  const LRESULT at = SendMessageW(log, EM_POSFROMCHAR, start, 0);
+  if (at == -1) {
+    std::printf("match hidden\n");
+    return 0;
+  }
+  POINT corner{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+  MapWindowPoints(log, form, &corner, 1);
+  std::printf("match %ld %ld\n", corner.x, corner.y);
   return 0;
 }
 
@@ -333,6 +384,18 @@ int wmain(int argc, wchar_t* argv[]) {
     std::wprintf(L"%ls %ls\n", IsWindowVisible(box) ? L"shown" : L"hidden", count);
     return 0;
   }
+  if (command == L"find-geometry" && argc == 2) {
+    SetProcessDPIAware();  // the window's own pixels, at any scale
+    HWND form = findForm();
+    return form == nullptr ? 1 : writeFindGeometry(form);
+  }
+  if (command == L"picture" && (argc == 4 || argc == 5)) {
+    SetProcessDPIAware();  // the window's own pixels, at any scale
+    HWND form = findForm();
+    return form == nullptr ? 1
+                           : zor::remote::checkPicture(form, std::wstring(argv[2]) == L"dark",
+                                                       argv[3], argc == 5 ? argv[4] : L"");
+  }
   if (command == L"redraw" && argc == 2) {
     HWND form = findForm();
     return form == nullptr ? 1 : (SendMessageW(form, WM_SYSCOLORCHANGE, 0, 0), 0);
@@ -358,8 +421,9 @@ int wmain(int argc, wchar_t* argv[]) {
       (command != L"load" && command != L"say" && command != L"type")) {
     std::fputs(
         "usage: zor_remote.exe log | input | clipboard | log-origin | desktop-colour |\n"
-        "                      geometry [w h] | double-click-time | menu | find | readers |\n"
-        "                      redraw |\n"
+        "                      geometry [w h] | double-click-time | menu | find |\n"
+        "                      find-geometry | readers |\n"
+        "                      redraw | picture light|dark <file.rgb> [match] |\n"
         "                      load <file> | say <count> | type <count>\n",
         stderr);
     return 1;

@@ -43,7 +43,8 @@ wait_for() {
   done
 }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# The screen is 1024 x 768 pixels unless ZOR_SCREEN gives another size.
+Xvfb -displayfd 3 -screen 0 "${ZOR_SCREEN:-1024x768}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
 wait_for 20 test -s "$work/display" || fail "Xvfb did not start"
 export DISPLAY=:$(head -n1 "$work/display")

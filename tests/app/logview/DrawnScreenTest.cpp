@@ -118,7 +118,7 @@ TEST_F(DrawnScreenTest, ChangesMoveTheRowsAndDrawWhatTheyChanged) {
   EXPECT_EQ(update(), (Redraw{0, {m, m + 10}}));
   FindBar find;
   model.highlight(find);
-  find.press(FindKey::CtrlF, false, log);
+  find.press(FindKey::CtrlF, false, log, 0);
   find.edit(u"e", false);  // in "twelve characters" only
   EXPECT_EQ(update(), (Redraw{0, {m + 10, m + 30}}));
   log.replace(u"new\r\n");
@@ -152,7 +152,7 @@ TEST_F(DrawnScreenTest, AKeptDrawingShowsWhatAFullPaintShows) {
         break;
       }
       case 4:
-        find.press(find.isOpen() ? FindKey::Escape : FindKey::CtrlF, false, log);
+        find.press(find.isOpen() ? FindKey::Escape : FindKey::CtrlF, false, log, 0);
         find.edit(below(2) == 0 ? u"a" : u"ab", false);
         break;
       case 5:

@@ -94,6 +94,66 @@ std::u16string lines(int count) {
   return text;
 }
 
+struct ShowCase {
+  int covered;
+  long fromLine;
+  std::size_t position;
+  RowSpot top;
+  int caretTop;
+};
+
+// The view moves as little as it must to show a position below the covered
+// rows and never further down than the screen that ends with the last row;
+// at the log's start, blank rows above the first row bring it below them.
+// Lines 0 to 9 ("line n", from 8 * n), then line 10, 35 characters on four
+// rows, from 80 to 115.
+TEST_F(ModelTest, ShowingAPositionKeepsItClearOfTheCoveredRows) {
+  for (const ShowCase& c : std::vector<ShowCase>{
+           {0, 5, 48, {5, 0, 0}, m + 10},
+           {0, 5, 56, {5, 0, 0}, m + 20},
+           {0, 5, 64, {6, 0, 0}, m + 20},
+           {0, 5, 16, {2, 0, 0}, m},
+           {0, 5, 105, {10, 0, 0}, m + 20},
+           {0, 5, 115, {10, 0, 1}, m + 20},
+           {m + 10, 5, 40, {4, 0, 0}, m + 10},
+           {m + 10, 5, 48, {5, 0, 0}, m + 10},
+           {m + 10, 5, 16, {1, 0, 0}, m + 10},
+           {m + 10, 5, 64, {6, 0, 0}, m + 20},
+           {m + 10, 0, 0, {}, m + 10},
+           {m + 1, 0, 8, {}, m + 10},
+           {m + 11, 0, 8, {}, m + 20},
+           {m + 11, 0, 0, {}, m + 20},
+           {m + 11, 5, 115, {10, 0, 1}, m + 20},
+           {1000, 0, 0, {}, m + 20},
+       }) {
+    show(lines(10) + std::u16string(35, u'x'), 0);
+    model.cover(c.covered);
+    model.scrollToLine(c.fromLine);
+    model.showPosition(c.position);
+    EXPECT_EQ(model.top(), c.top) << c.covered << " " << c.position;
+    EXPECT_EQ(model.caretBoxAt(c.position).value_or(ViewBox{}).top, c.caretTop)
+        << c.covered << " " << c.position;
+  }
+}
+
+// Blank rows above the first row: painted, pointed at and announced as
+// such; they scroll away first, and go when nothing covers them.
+TEST_F(ModelTest, BlankRowsAboveTheFirstRow) {
+  show(lines(3), 0);
+  model.cover(m + 10);
+  model.showPosition(0);
+  EXPECT_EQ(model.piecesIn(0, m + 30).front().y, m + 10);
+  EXPECT_EQ(model.positionAt(30, m + 15), 3u);
+  EXPECT_EQ(model.positionAt(30, m + 25), 11u);
+  EXPECT_EQ(model.onScreen(), (TextRange{0, 16}));
+  model.scrollRows(1);
+  EXPECT_EQ(model.piecesIn(0, m + 30).front().y, m);
+  EXPECT_EQ(model.top(), RowSpot{});
+  model.showPosition(0);
+  model.cover(0);
+  EXPECT_EQ(model.piecesIn(0, m + 30).front().y, m);
+}
+
 // New output shows the end, the caret moved by the log shows it, and the
 // user's reading is left alone while the log stays as it is.
 TEST_F(ModelTest, FollowsTheLogAndKeepsTheScrollBarInStep) {
@@ -243,11 +303,11 @@ TEST_F(ModelTest, PiecesToPaintCarryTheSelectionAndTheLineEnds) {
   // An open find box marks its matches, cut at the pieces' ends.
   FindBar find;
   model.highlight(find);
-  find.press(FindKey::CtrlF, false, log);
+  find.press(FindKey::CtrlF, false, log, 0);
   find.edit(u"E", false);
   using Found = std::vector<std::pair<std::size_t, std::size_t>>;
   EXPECT_EQ(model.piecesIn(0, m + 30)[0].found, (Found{{2, 3}, {12, 13}, {13, 14}}));
-  find.press(FindKey::Escape, false, log);
+  find.press(FindKey::Escape, false, log, 0);
   EXPECT_EQ(model.piecesIn(0, m + 30)[0].found, Found{});
 }
 
