@@ -25,6 +25,8 @@
 //                                           through MSAA and UI Automation, UTF-8
 //        zor_remote.exe redraw              tells the window the system's colours changed,
 //                                           so that it draws everything again
+//        zor_remote.exe paint               returns once the window has drawn what it had
+//                                           left to draw
 #include <windows.h>
 
 #include <oleacc.h>
@@ -296,6 +298,13 @@ int wmain(int argc, wchar_t* argv[]) {
     HWND form = findForm();
     return form == nullptr ? 1 : (SendMessageW(form, WM_SYSCOLORCHANGE, 0, 0), 0);
   }
+  if (command == L"paint" && argc == 2) {
+    HWND form = findForm();
+    return form != nullptr &&
+                   RedrawWindow(form, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN) != 0
+               ? 0
+               : 1;
+  }
   if (command == L"input" && argc == 2) {
     HWND form = findForm();
     return form == nullptr ? 1 : writeInput(form);
@@ -318,7 +327,7 @@ int wmain(int argc, wchar_t* argv[]) {
     std::fputs(
         "usage: zor_remote.exe log | input | clipboard | log-origin | desktop-colour |\n"
         "                      geometry [w h] | double-click-time | menu | find | readers |\n"
-        "                      redraw |\n"
+        "                      redraw | paint |\n"
         "                      load <file> | say <count> | type <count>\n",
         stderr);
     return 1;

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # One transcript through zor.exe's window under Wine, with real keys: each
-# line typed into an emptied input box, the keys pressed, the states it
-# expects waited for, then the log box showing the log it expects and the
-# files it ends with beside the program. A line that ends the session takes
-# the window with it: the log is read before it.
+# line typed (or, what xdotool cannot type, pasted) into an emptied input
+# box, the keys pressed, the states it expects waited for, then the log box
+# showing the log it expects and the files it ends with beside the program.
+# A line that ends the session takes the window with it: the log is read
+# before it.
 # Usage: transcript_test.sh path/to/zor.exe path/to/zor_remote.exe NAME
 remote=$2 name=$3
 source "$(dirname "$0")/wine_session.sh"
@@ -39,6 +40,17 @@ x_key() {
   modifiers=${modifiers//Shift/shift}
   printf '%s%s' "${modifiers//Alt/alt}" "$key"
 }
+# Types $1 into the control that has the focus: ASCII with keys, anything
+# else by a paste (xdotool's keys for characters off the keyboard map do
+# not reach Wine's windows).
+x_type() {
+  if LC_ALL=C grep -q '[^ -~]' <<<"$1"; then
+    zor_clipboard "$1"
+    xdotool key ctrl+v
+  else
+    xdotool type --delay 15 -- "$1"
+  fi
+}
 # The state $1 as the transcripts write it.
 state() {
   case $1 in
@@ -72,9 +84,10 @@ for ((i = 0; i < ${#steps[@]}; i++)); do
         break
       fi
       xdotool key Escape
-      zor_type "$value"
+      x_type "$value"
+      xdotool key Return
       ;;
-    text) xdotool type --delay 15 -- "$value" ;;
+    text) x_type "$value" ;;
     key) xdotool key "$(x_key "$value")" ;;
     clipboard) zor_clipboard "$(printf '%b' "$value")" ;;
     expect)
