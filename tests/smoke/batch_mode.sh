@@ -15,6 +15,24 @@ cd "$work" || exit 1
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 failures=0
+# Waits up to $1 seconds for the command that follows to succeed.
+wait_for() {
+  local end=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$end" ] || return 1
+    sleep 0.1
+  done
+}
+# Waits up to $1 seconds for the process $2 to end, with its exit status;
+# one still running then is killed.
+wait_exit() {
+  (sleep "$1" && kill -KILL "$2") >/dev/null 2>&1 &
+  local watchdog=$! status=0
+  wait "$2" || status=$?
+  kill "$watchdog" 2>/dev/null
+  return $status
+}
 check() {  # what, got, expected
   if [ "$2" != "$3" ]; then
     printf 'FAIL %s\n--- expected\n%s\n--- got\n%s\n' "$1" "$3" "$2"
@@ -81,13 +99,10 @@ mkfifo input
 zor=$!
 exec 3> input
 printf 'th\nsay before\n' >&3
-for _ in $(seq 1 100); do grep -q '^before$' interrupted.txt && break; sleep 0.1; done
-(sleep 20 && kill -KILL "$zor") >/dev/null 2>&1 &
-watchdog=$!
+wait_for 10 grep -q '^before$' interrupted.txt
 kill -INT "$zor"
-wait "$zor"
+wait_exit 20 "$zor"
 check "Ctrl+C status" "$?" "130"
-kill "$watchdog" 2>/dev/null
 exec 3>&-
 check "Ctrl+C output" "$(tail -n 1 interrupted.txt)" "before"
 

@@ -75,7 +75,7 @@ for ((i = 0; i < ${#steps[@]}; i++)); do
     enter)
       next=$i
       while [[ ${steps[next + 1]:-} == log$'\t'* ]]; do next=$((next + 1)); done
-      if [ "${steps[next + 1]:-}" = $'expect\tended' ]; then
+      if [[ ${steps[next + 1]:-} == expect$'\t'ended* ]]; then
         expect_log "before the line that ends it"
         zor_type "$value"
         zor_wait_exit 20

@@ -66,7 +66,7 @@ zor_start() {
   cp "$zor_exe" "$prog/zor.exe"
   "$wine" "$prog/zor.exe" >"$work/zor.log" 2>&1 &
   zor_pid=$!
-  wait_for 30 find_window 'DEZEZA$' || fail "no window with the caption ZOR命令符-DEZEZA"
+  wait_for 90 find_window 'DEZEZA$' || fail "no window with the caption ZOR命令符-DEZEZA"
   wait_for 10 xdotool windowfocus --sync "$window" 2>/dev/null || fail "the window takes no focus"
 }
 
