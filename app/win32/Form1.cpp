@@ -1,21 +1,15 @@
 #include "app/win32/Form1.h"
 
 #include "app/Colours.h"
-#include "app/ConsoleCommands.h"
-#include "app/Form.h"
-#include "app/KeyHandler.h"
 #include "app/Layout.h"
 #include "app/Twips.h"
+#include "app/WindowTexts.h"
 #include "app/win32/Dpi.h"
 #include "app/win32/Fonts.h"
 #include "app/win32/Frame.h"
 #include "app/win32/TitleBar.h"
 #include "app/win32/WideText.h"
 #include "app/win32/WindowObject.h"
-#include "interpreter/KeyPress.h"
-#include "pages/DisplayModes.h"
-
-#include <cstdlib>
 
 namespace zor {
 
@@ -44,10 +38,6 @@ void registerClass(HINSTANCE instance, WNDPROC proc) {
   RegisterClassExW(&wc);
 }
 
-bool operator!=(const BoxColours& a, const BoxColours& b) {
-  return a.background != b.background || a.text != b.text;
-}
-
 }  // namespace
 
 Form1::Brush::~Brush() {
@@ -67,31 +57,29 @@ HBRUSH Form1::Brush::of(COLORREF colour) {
   return brush_;
 }
 
-Form1::Form1(HINSTANCE instance, Services services)
-    : console_(std::move(services)), line_(history_, console_.vars, consoleCommands().table) {
+Form1::Form1(HINSTANCE instance, Services services) : controller_(std::move(services)) {
   registerClass(instance, windowProc);
-  CreateWindowExW(kExStyle, kClassName, wide(console_.window.caption), kStyle, CW_USEDEFAULT,
-                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
-  caption_ = console_.window.caption;
+  CreateWindowExW(kExStyle, kClassName, L"", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                  CW_USEDEFAULT, nullptr, nullptr, instance, this);
 
   // Created in the order Frame2, Text2, Frame1, Text1; tabbed in the order
   // Frame1, Text1, Frame2, Text2, which is the order of the frames among the
   // window's children.
-  frame2_ = createFrame(form_, L"输入Input");
-  text2_ = std::make_unique<InputBox>(frame2_, line_, [this](char16_t key) { keyPress(key); });
-  frame1_ = createFrame(form_, L"日志Log");
+  frame2_ = createFrame(form_, L"");
+  text2_ = std::make_unique<InputBox>(frame2_, controller_,
+                                      [this](const WindowUpdate& update) { apply(update); });
+  frame1_ = createFrame(form_, wide(kLogCaption));
   text1_ = std::make_unique<LogView>(frame1_);
   SetWindowPos(frame1_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   // Over the log, so the frames keep their layout.
-  text1_->model().highlight(findBar_);
-  find_ =
-      std::make_unique<FindBox>(form_, findBar_, *text1_, [this] { SetFocus(text2_->handle()); });
+  text1_->model().highlight(controller_.findBar());
+  find_ = std::make_unique<FindBox>(form_, controller_.findBar(), *text1_,
+                                    [this] { SetFocus(text2_->handle()); });
   ACCEL find{FVIRTKEY | FCONTROL, 'F', kFindCommand};
   accelerators_ = CreateAcceleratorTableW(&find, 1);
   useMessageFont();
 
-  formLoad(console_);
-  render();
+  apply(controller_.load());
 
   const double dpi = windowDpi(form_);
   place(frame1_, kDesignLayout.frame1, dpi);
@@ -100,7 +88,6 @@ Form1::Form1(HINSTANCE instance, Services services)
   place(text2_->handle(), kDesignLayout.text2, dpi);
   placeFindBox();
   placeCentred();
-  focus_ = text2_->handle();
 }
 
 Form1::~Form1() {
@@ -136,8 +123,7 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_SYSCOLORCHANGE:
       // Desktop-coloured boxes take the new desktop colour.
-      text1_->redrawAll();
-      InvalidateRect(text2_->handle(), nullptr, TRUE);
+      apply(controller_.coloursChanged());
       break;
     case WM_SETTINGCHANGE:
       // The message font may have changed.
@@ -167,8 +153,7 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_CLOSE:
-      formUnload(console_);
-      DestroyWindow(form_);
+      apply(controller_.close());
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
@@ -179,40 +164,44 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(form_, message, wParam, lParam);
 }
 
-void Form1::keyPress(char16_t keyCode) {
-  console_.input = windowText(text2_->handle());
-  if (keyCode == kEnter) {
-    history_.add(console_.input);
+void Form1::apply(const WindowUpdate& update) {
+  if (update.log != nullptr) {
+    text1_->mirror(*update.log);
+    find_->logChanged();
   }
-  handleKey(console_, keyCode);
-  render();
-  if (console_.window.stopRequested) {
-    // The stop command: the process ends here, without the unload step.
-    std::_Exit(0);
+  if (update.input) {
+    text2_->showEdit(*update.input);
   }
-}
-
-void Form1::render() {
-  text1_->mirror(console_.log);
-  find_->logChanged();
-  if (windowText(text2_->handle()) != console_.input) {
-    SetWindowTextW(text2_->handle(), wide(console_.input));
+  if (update.inputCaption) {
+    SetWindowTextW(frame2_, wide(*update.inputCaption));
+    // A group box draws its new caption over the old one.
+    InvalidateRect(frame2_, nullptr, TRUE);
   }
-  if (caption_ != console_.window.caption) {
-    caption_ = console_.window.caption;
-    SetWindowTextW(form_, wide(caption_));
+  if (update.caption) {
+    SetWindowTextW(form_, wide(*update.caption));
   }
-  if (painted1_ != console_.window.text1) {
-    painted1_ = console_.window.text1;
-    useDarkTitleBar(form_, blackmodeOn(console_.window));
+  if (update.darkTitleBar) {
+    useDarkTitleBar(form_, *update.darkTitleBar);
+  }
+  if (update.logColours) {
+    colours1_ = *update.logColours;
     text1_->redrawAll();
   }
-  if (painted2_ != console_.window.text2) {
-    painted2_ = console_.window.text2;
+  if (update.inputColours) {
+    colours2_ = *update.inputColours;
     InvalidateRect(text2_->handle(), nullptr, TRUE);
   }
-  if (!console_.window.visible) {
-    ShowWindow(form_, SW_HIDE);
+  if (update.visible) {
+    ShowWindow(form_, *update.visible ? SW_SHOW : SW_HIDE);
+  }
+  if (update.focus) {
+    focus_ = text2_->handle();
+  }
+  if (update.quit) {
+    DestroyWindow(form_);
+  }
+  if (update.stop) {
+    endProcessNow();
   }
 }
 
@@ -223,10 +212,10 @@ LRESULT Form1::paintBox(HDC dc, HWND box) {
   const BoxColours* colours = nullptr;
   if (box == text1_->handle()) {
     brush = &brush1_;
-    colours = &console_.window.text1;
+    colours = &colours1_;
   } else if (box == text2_->handle()) {
     brush = &brush2_;
-    colours = &console_.window.text2;
+    colours = &colours2_;
   } else {
     return 0;
   }
