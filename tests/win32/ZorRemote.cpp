@@ -23,10 +23,11 @@
 //                                           "hidden", then its count
 //        zor_remote.exe readers             writes what screen readers get of the log view
 //                                           through MSAA and UI Automation, UTF-8
+//        zor_remote.exe names              writes what screen readers call the input box
+//                                           and the find box's field, check box and count
+//                                           through MSAA, UTF-8
 //        zor_remote.exe redraw              tells the window the system's colours changed,
 //                                           so that it draws everything again
-//        zor_remote.exe paint               returns once the window has drawn what it had
-//                                           left to draw
 #include <windows.h>
 
 #include <oleacc.h>
@@ -234,6 +235,41 @@ std::wstring uiaView(HWND log) {
   return text;
 }
 
+// What screen readers call a control through MSAA.
+std::wstring nameOf(HWND control) {
+  IAccessible* object = nullptr;
+  if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                        __uuidof(IAccessible),
+                                        reinterpret_cast<void**>(&object)))) {
+    return L"none\n";
+  }
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  object->get_accName(self, &name);
+  object->Release();
+  const std::wstring text = utf16Of(name) + L"\n";
+  SysFreeString(name);
+  return text;
+}
+
+// The input box, then the find box's field, check box and count.
+int writeNames() {
+  HWND box = FindWindowExW(findForm(), nullptr, L"ZorFindBox", nullptr);
+  HWND input = findBox(L"输入Input", kInputClass);
+  if (box == nullptr || input == nullptr) {
+    return 1;
+  }
+  HWND label = FindWindowExW(box, nullptr, L"STATIC", nullptr);
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  const std::wstring text = nameOf(input) + nameOf(FindWindowExW(box, nullptr, L"EDIT", nullptr)) +
+                            nameOf(FindWindowExW(box, nullptr, L"BUTTON", nullptr)) +
+                            nameOf(FindWindowExW(box, label, L"STATIC", nullptr));
+  CoUninitialize();
+  return writeUtf8(text);
+}
+
 int writeReaders(HWND log) {
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   const std::wstring text = msaaView(log) + uiaView(log);
@@ -282,6 +318,9 @@ int wmain(int argc, wchar_t* argv[]) {
     HWND log = findBox(L"日志Log", kLogClass);
     return log == nullptr ? 1 : writeReaders(log);
   }
+  if (command == L"names" && argc == 2) {
+    return writeNames();
+  }
   if (command == L"find" && argc == 2) {
     HWND box = FindWindowExW(findForm(), nullptr, L"ZorFindBox", nullptr);
     if (box == nullptr) {
@@ -297,13 +336,6 @@ int wmain(int argc, wchar_t* argv[]) {
   if (command == L"redraw" && argc == 2) {
     HWND form = findForm();
     return form == nullptr ? 1 : (SendMessageW(form, WM_SYSCOLORCHANGE, 0, 0), 0);
-  }
-  if (command == L"paint" && argc == 2) {
-    HWND form = findForm();
-    return form != nullptr &&
-                   RedrawWindow(form, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN) != 0
-               ? 0
-               : 1;
   }
   if (command == L"input" && argc == 2) {
     HWND form = findForm();
@@ -327,7 +359,7 @@ int wmain(int argc, wchar_t* argv[]) {
     std::fputs(
         "usage: zor_remote.exe log | input | clipboard | log-origin | desktop-colour |\n"
         "                      geometry [w h] | double-click-time | menu | find | readers |\n"
-        "                      redraw | paint |\n"
+        "                      redraw |\n"
         "                      load <file> | say <count> | type <count>\n",
         stderr);
     return 1;
