@@ -4,6 +4,7 @@
 #include "app/win32/Subclass.h"
 #include "app/win32/WideText.h"
 #include "app/win32/WindowObject.h"
+#include "app/win32/accessibility/ControlName.h"
 
 #include <algorithm>
 
@@ -120,6 +121,11 @@ LRESULT FindBox::editProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
       }
       return code;
     }
+    case WM_GETOBJECT:
+      if (const LRESULT named = namedObject(edit, wParam, lParam, FindBar::kLabel)) {
+        return named;
+      }
+      break;
     case WM_KEYDOWN:
       if (box->key(wParam)) {
         return 0;

@@ -58,7 +58,7 @@ HBRUSH Form1::Brush::of(COLORREF colour) {
 }
 
 Form1::Form1(HINSTANCE instance, Services services) : controller_(std::move(services)) {
-  registerClass(instance, windowProc);
+  registerClass(instance, objectWindowProc<Form1, &Form1::form_, &Form1::onMessage>);
   CreateWindowExW(kExStyle, kClassName, L"", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                   CW_USEDEFAULT, nullptr, nullptr, instance, this);
 
@@ -95,12 +95,6 @@ Form1::~Form1() {
   if (font_ != nullptr) {
     DeleteObject(font_);
   }
-}
-
-LRESULT CALLBACK Form1::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  Form1* self = windowObject(window, message, lParam, &Form1::form_);
-  return self == nullptr ? DefWindowProcW(window, message, wParam, lParam)
-                         : self->onMessage(message, wParam, lParam);
 }
 
 LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {

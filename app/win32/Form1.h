@@ -38,7 +38,6 @@ class Form1 {
     COLORREF colour_ = 0;
   };
 
-  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void apply(const WindowUpdate& update);
   void formResize();

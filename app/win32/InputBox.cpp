@@ -4,6 +4,7 @@
 #include "app/WindowController.h"
 #include "app/win32/Subclass.h"
 #include "app/win32/WideText.h"
+#include "app/win32/accessibility/ControlName.h"
 
 #include <optional>
 
@@ -133,6 +134,12 @@ LRESULT InputBox::boxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, 
       }
       return code;
     }
+    case WM_GETOBJECT:
+      // Named by its frame's caption.
+      if (const LRESULT named = namedObject(box, wParam, lParam, windowText(GetParent(box)))) {
+        return named;
+      }
+      break;
     case WM_KEYDOWN:
       return input->key(InputKey{lineKey(wParam), {}}, message, wParam, lParam);
     case WM_CHAR:

@@ -27,6 +27,11 @@ step Return 1/4
 step Return 4/4
 step shift+Return 1/4
 step shift+F3 2/4
+# Screen readers in another process call the input box and the find box's
+# controls by what they show: the frame's caption, the label, the texts.
+"$wine" "$remote" names | tr -d '\r' >"$work/names.txt" || fail "could not read the names"
+printf '%s\n' 输入Input 查找Find '区分大小写 Match case' 2/4 |
+  cmp - "$work/names.txt" || fail "screen readers call the controls $(cat "$work/names.txt")"
 xdotool key Escape
 wait_for 10 find_is 'hidden 2/4' || fail "Esc did not close the find box"
 # The focus went back to the input box: Shift+Tab reaches the log.

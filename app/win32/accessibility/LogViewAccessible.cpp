@@ -1,16 +1,11 @@
 #include "app/win32/accessibility/LogViewAccessible.h"
 
 #include "app/win32/LogView.h"
+#include "app/win32/accessibility/Bstr.h"
 
 namespace zor {
 
 namespace {
-
-// A string for COM's caller, which frees it.
-BSTR bstrOf(const std::u16string& text) {
-  return SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()),
-                           static_cast<UINT>(text.size()));
-}
 
 void setLong(VARIANT* variant, LONG value) {
   variant->vt = VT_I4;
@@ -18,29 +13,6 @@ void setLong(VARIANT* variant, LONG value) {
 }
 
 }  // namespace
-
-HRESULT LogViewAccessible::QueryInterface(REFIID id, void** object) {
-  if (object == nullptr) {
-    return E_POINTER;
-  }
-  if (id == __uuidof(IUnknown) || id == __uuidof(IDispatch) || id == __uuidof(IAccessible)) {
-    *object = static_cast<IAccessible*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *object = nullptr;
-  return E_NOINTERFACE;
-}
-
-ULONG LogViewAccessible::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-
-ULONG LogViewAccessible::Release() {
-  const LONG left = InterlockedDecrement(&references_);
-  if (left == 0) {
-    delete this;
-  }
-  return static_cast<ULONG>(left);
-}
 
 HRESULT LogViewAccessible::check(const VARIANT& child) const {
   if (view_ == nullptr) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/win32/accessibility/ComObject.h"
+
 #include <windows.h>
 
 #include <oleacc.h>
@@ -11,18 +13,10 @@ class LogView;
 // The log view as MSAA's readers see it: a read-only text named by its
 // frame, whose value is the text on screen (never the whole log). Once the
 // view is gone, a reader that still holds it is told so.
-// A COM object ends in its own Release, never deleted through the interface,
-// whose destructor COM leaves non-virtual.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
-class LogViewAccessible final : public IAccessible {
+class LogViewAccessible final : public ComObject<IAccessible, IDispatch> {
  public:
   explicit LogViewAccessible(LogView& view) : view_(&view) {}
   void disconnect() { view_ = nullptr; }
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
 
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
   HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override;
@@ -54,13 +48,11 @@ class LogViewAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override;
 
  private:
-  ~LogViewAccessible() = default;
+  ~LogViewAccessible() override = default;
   // S_OK when the view is there and `child` is the view itself.
   HRESULT check(const VARIANT& child) const;
 
   LogView* view_;
-  LONG references_ = 1;
 };
-#pragma GCC diagnostic pop
 
 }  // namespace zor

@@ -1,6 +1,7 @@
 #include "app/win32/accessibility/ScreenReaders.h"
 
 #include "app/win32/LogView.h"
+#include "app/win32/accessibility/Bstr.h"
 #include "app/win32/accessibility/LogViewAccessible.h"
 #include "app/win32/accessibility/UiaCore.h"
 #include "app/win32/accessibility/UiaProvider.h"
@@ -67,12 +68,11 @@ void ScreenReaders::changed(const TextChange& change) {
   if (notify == nullptr || change.kind != TextChange::Kind::Inserted) {
     return;
   }
-  const std::u16string& text = view_.logText();
+  const std::u16string_view text = view_.logText();
   const std::size_t end = std::min(change.range.end, text.size());
   const std::size_t begin = std::min(change.range.begin, end);
-  BSTR said = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data() + begin),
-                                static_cast<UINT>(end - begin));
-  BSTR activity = SysAllocString(L"ZorLogOutput");
+  BSTR said = bstrOf(text.substr(begin, end - begin));
+  BSTR activity = bstrOf(u"ZorLogOutput");
   notify(uia_, kItemAdded, kProcessAll, said, activity);
   SysFreeString(activity);
   SysFreeString(said);

@@ -1,6 +1,7 @@
 #include "app/win32/accessibility/UiaProvider.h"
 
 #include "app/win32/LogView.h"
+#include "app/win32/accessibility/Bstr.h"
 #include "app/win32/accessibility/UiaCore.h"
 #include "app/win32/accessibility/UiaTextProvider.h"
 
@@ -23,29 +24,6 @@ void setBool(VARIANT* value, bool on) {
 }
 
 }  // namespace
-
-HRESULT UiaProvider::QueryInterface(REFIID id, void** object) {
-  if (object == nullptr) {
-    return E_POINTER;
-  }
-  if (id == __uuidof(IUnknown) || id == __uuidof(IRawElementProviderSimple)) {
-    *object = static_cast<IRawElementProviderSimple*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *object = nullptr;
-  return E_NOINTERFACE;
-}
-
-ULONG UiaProvider::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-
-ULONG UiaProvider::Release() {
-  const LONG left = InterlockedDecrement(&references_);
-  if (left == 0) {
-    delete this;
-  }
-  return static_cast<ULONG>(left);
-}
 
 // Called on the window's thread, which owns the view.
 HRESULT UiaProvider::get_ProviderOptions(ProviderOptions* options) {
@@ -75,13 +53,10 @@ HRESULT UiaProvider::GetPropertyValue(PROPERTYID property, VARIANT* value) {
       value->vt = VT_I4;
       value->lVal = kDocumentControlType;
       break;
-    case kName: {
-      const std::u16string name = view_->name();
+    case kName:
       value->vt = VT_BSTR;
-      value->bstrVal = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(name.data()),
-                                         static_cast<UINT>(name.size()));
+      value->bstrVal = bstrOf(view_->name());
       break;
-    }
     case kHasKeyboardFocus:
       setBool(value, GetFocus() == view_->handle());
       break;

@@ -30,29 +30,6 @@ UiaTextProvider::UiaTextProvider(UiaProvider& provider) : provider_(provider) {
 
 UiaTextProvider::~UiaTextProvider() { provider_.Release(); }
 
-HRESULT UiaTextProvider::QueryInterface(REFIID id, void** object) {
-  if (object == nullptr) {
-    return E_POINTER;
-  }
-  if (id == __uuidof(IUnknown) || id == __uuidof(ITextProvider)) {
-    *object = static_cast<ITextProvider*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *object = nullptr;
-  return E_NOINTERFACE;
-}
-
-ULONG UiaTextProvider::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-
-ULONG UiaTextProvider::Release() {
-  const LONG left = InterlockedDecrement(&references_);
-  if (left == 0) {
-    delete this;
-  }
-  return static_cast<ULONG>(left);
-}
-
 HRESULT UiaTextProvider::GetSelection(SAFEARRAY** ranges) {
   *ranges = nullptr;
   LogView* view = provider_.view();

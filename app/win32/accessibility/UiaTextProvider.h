@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/win32/accessibility/ComObject.h"
 #include "app/win32/accessibility/UiaTextPattern.h"
 
 namespace zor {
@@ -9,15 +10,9 @@ class UiaProvider;
 // The Text pattern of the log view's UI Automation provider: the whole log,
 // the part on screen, the selection and the place under a point, each as a
 // range of the log.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
-class UiaTextProvider final : public ITextProvider {
+class UiaTextProvider final : public ComObject<ITextProvider> {
  public:
   explicit UiaTextProvider(UiaProvider& provider);
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
 
   HRESULT STDMETHODCALLTYPE GetSelection(SAFEARRAY** ranges) override;
   HRESULT STDMETHODCALLTYPE GetVisibleRanges(SAFEARRAY** ranges) override;
@@ -28,11 +23,9 @@ class UiaTextProvider final : public ITextProvider {
   HRESULT STDMETHODCALLTYPE get_SupportedTextSelection(UiaTextSelection* kind) override;
 
  private:
-  ~UiaTextProvider();
+  ~UiaTextProvider() override;
 
   UiaProvider& provider_;
-  LONG references_ = 1;
 };
-#pragma GCC diagnostic pop
 
 }  // namespace zor

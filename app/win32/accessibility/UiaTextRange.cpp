@@ -1,12 +1,13 @@
 #include "app/win32/accessibility/UiaTextRange.h"
 
+#include "app/logview/TextNavigation.h"
 #include "app/logview/TextNeedle.h"
 #include "app/win32/LogView.h"
+#include "app/win32/accessibility/Bstr.h"
 #include "app/win32/accessibility/UiaCore.h"
 #include "app/win32/accessibility/UiaProvider.h"
 
 #include <algorithm>
-#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -14,16 +15,12 @@ namespace zor {
 
 namespace {
 
-// Asked of a range to tell whether it is one of these.
-constexpr GUID kThisRange = {
-    0x6d1f3a52, 0x8c4e, 0x4b9a, {0x9e, 0x21, 0x5f, 0x73, 0x0b, 0xc4, 0xd8, 0x16}};
-
 using UiaGetReservedNotSupportedValueFn = HRESULT(WINAPI*)(IUnknown**);
 
-// The model's unit for UI Automation's; none for the whole document. A line
-// is a row as wrapped on screen, a paragraph a line of the log; there are
-// no formats or pages apart from those.
-std::optional<TextUnit> modelUnit(UiaTextUnit unit) {
+// The navigation's unit for UI Automation's. A line is a row as wrapped on
+// screen, a paragraph a line of the log; there are no formats or pages
+// apart from those.
+TextUnit unitOf(UiaTextUnit unit) {
   switch (unit) {
     case UiaTextUnit_Character:
       return TextUnit::Character;
@@ -35,54 +32,8 @@ std::optional<TextUnit> modelUnit(UiaTextUnit unit) {
     case UiaTextUnit_Paragraph:
       return TextUnit::Line;
     default:
-      return std::nullopt;
+      return TextUnit::Document;
   }
-}
-
-// The unit holding `position`, the last one at the end of the log.
-TextRange enclosing(LogViewModel& model, std::size_t position, std::size_t size,
-                    std::optional<TextUnit> unit) {
-  if (!unit || size == 0) {
-    return {0, size};
-  }
-  return model.unitAt(std::min(position, size - 1), *unit);
-}
-
-// Where the next unit after `position` starts, or the previous one before
-// it; `position` itself when there is none.
-std::size_t step(LogViewModel& model, std::size_t position, std::size_t size,
-                 std::optional<TextUnit> unit, bool forward) {
-  if (forward) {
-    return !unit || position >= size ? size : model.unitAt(position, *unit).end;
-  }
-  if (!unit || position == 0) {
-    return 0;
-  }
-  const TextRange holding = model.unitAt(position, *unit);
-  return holding.begin < position && holding.begin < holding.end
-             ? holding.begin
-             : model.unitAt(position - 1, *unit).begin;
-}
-
-// Moves `position` by up to `count` units; gives how many it moved.
-int moveBy(LogViewModel& model, std::size_t& position, std::size_t size,
-           std::optional<TextUnit> unit, int count) {
-  int moved = 0;
-  while (moved != count) {
-    const bool forward = count > 0;
-    const std::size_t next = step(model, position, size, unit, forward);
-    if (next == position) {
-      break;
-    }
-    position = next;
-    moved += forward ? 1 : -1;
-  }
-  return moved;
-}
-
-BSTR bstrOf(std::u16string_view text) {
-  return SysAllocStringLen(reinterpret_cast<const OLECHAR*>(text.data()),
-                           static_cast<UINT>(text.size()));
 }
 
 }  // namespace
@@ -96,35 +47,12 @@ UiaTextRange::~UiaTextRange() { provider_.Release(); }
 
 UiaTextRange* UiaTextRange::from(ITextRangeProvider* other) {
   void* self = nullptr;
-  if (other == nullptr || FAILED(other->QueryInterface(kThisRange, &self))) {
+  if (other == nullptr || FAILED(other->QueryInterface(__uuidof(UiaTextRangeIdentity), &self))) {
     return nullptr;
   }
-  auto* range = static_cast<UiaTextRange*>(self);
+  auto* range = static_cast<UiaTextRange*>(static_cast<ITextRangeProvider*>(self));
   range->Release();
   return range;
-}
-
-HRESULT UiaTextRange::QueryInterface(REFIID id, void** object) {
-  if (object == nullptr) {
-    return E_POINTER;
-  }
-  if (id == __uuidof(IUnknown) || id == __uuidof(ITextRangeProvider) || id == kThisRange) {
-    *object = static_cast<ITextRangeProvider*>(this);
-    AddRef();
-    return S_OK;
-  }
-  *object = nullptr;
-  return E_NOINTERFACE;
-}
-
-ULONG UiaTextRange::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
-
-ULONG UiaTextRange::Release() {
-  const LONG left = InterlockedDecrement(&references_);
-  if (left == 0) {
-    delete this;
-  }
-  return static_cast<ULONG>(left);
 }
 
 LogView* UiaTextRange::view() {
@@ -181,8 +109,7 @@ HRESULT UiaTextRange::ExpandToEnclosingUnit(UiaTextUnit unit) {
   if (shown == nullptr) {
     return kElementNotAvailable;
   }
-  const TextRange range =
-      enclosing(shown->model(), begin_, shown->logText().size(), modelUnit(unit));
+  const TextRange range = TextNavigation(shown->model()).enclosing(begin_, unitOf(unit));
   begin_ = range.begin;
   end_ = range.end;
   return S_OK;
@@ -238,32 +165,7 @@ HRESULT UiaTextRange::GetBoundingRectangles(SAFEARRAY** rectangles) {
   if (shown == nullptr) {
     return kElementNotAvailable;
   }
-  LogViewModel& model = shown->model();
-  const TextRange screen = model.onScreen();
-  const std::size_t from = std::max(begin_, screen.begin);
-  const std::size_t to = std::min(end_, screen.end);
-  std::vector<ViewBox> boxes;
-  if (begin_ == end_ && from == to) {
-    if (const auto caret = model.caretBoxAt(from)) {
-      boxes.push_back(*caret);
-    }
-  }
-  for (std::size_t at = from; at < to;) {
-    const TextRange row = model.unitAt(at, TextUnit::Row);
-    const auto first = model.caretBoxAt(at);
-    if (row.end <= at || !first) {
-      break;
-    }
-    const std::size_t last = model.unitAt(std::min(to, row.end) - 1, TextUnit::Character).begin;
-    const auto lastBox = model.caretBoxAt(last);
-    const auto after = model.caretBoxAt(std::min(to, row.end));
-    int right = lastBox ? lastBox->left + 1 : first->left + 1;
-    if (after && lastBox && after->top == lastBox->top) {
-      right = after->left;
-    }
-    boxes.push_back({first->left, first->top, std::max(right - first->left, 1), first->height});
-    at = row.end;
-  }
+  const std::vector<ViewBox> boxes = TextNavigation(shown->model()).boxes({begin_, end_});
   *rectangles = SafeArrayCreateVector(VT_R8, 0, static_cast<ULONG>(boxes.size() * 4));
   if (*rectangles == nullptr) {
     return E_OUTOFMEMORY;
@@ -309,30 +211,14 @@ HRESULT UiaTextRange::GetText(int maxLength, BSTR* text) {
   return *text == nullptr && length > 0 ? E_OUTOFMEMORY : S_OK;
 }
 
-// A collapsed range moves as a place; any other becomes the unit at its
-// start, then moves whole, never onto the empty end of the log.
 HRESULT UiaTextRange::Move(UiaTextUnit unit, int count, int* moved) {
   *moved = 0;
   LogView* shown = view();
   if (shown == nullptr) {
     return kElementNotAvailable;
   }
-  LogViewModel& model = shown->model();
-  const std::size_t size = shown->logText().size();
-  const std::optional<TextUnit> inModel = modelUnit(unit);
-  if (begin_ == end_) {
-    *moved = moveBy(model, begin_, size, inModel, count);
-    end_ = begin_;
-    return S_OK;
-  }
-  std::size_t start = enclosing(model, begin_, size, inModel).begin;
-  std::size_t at = start;
-  *moved = moveBy(model, at, size, inModel, count);
-  if (at >= size && *moved > 0) {
-    at = start;
-    *moved = moveBy(model, at, size, inModel, *moved - 1);
-  }
-  const TextRange range = enclosing(model, at, size, inModel);
+  TextRange range{begin_, end_};
+  *moved = TextNavigation(shown->model()).move(range, unitOf(unit), count);
   begin_ = range.begin;
   end_ = range.end;
   return S_OK;
@@ -345,8 +231,7 @@ HRESULT UiaTextRange::MoveEndpointByUnit(UiaEndpoint which, UiaTextUnit unit, in
   if (shown == nullptr) {
     return kElementNotAvailable;
   }
-  std::size_t& place = endpoint(which);
-  *moved = moveBy(shown->model(), place, shown->logText().size(), modelUnit(unit), count);
+  *moved = TextNavigation(shown->model()).moveBy(endpoint(which), unitOf(unit), count);
   keepOrder(which);
   return S_OK;
 }

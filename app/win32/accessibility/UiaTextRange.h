@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/logview/LogViewModel.h"
+#include "app/win32/accessibility/ComObject.h"
 #include "app/win32/accessibility/UiaTextPattern.h"
 
 #include <cstddef>
@@ -9,24 +10,28 @@ namespace zor {
 
 class LogView;
 class UiaProvider;
+// Asked of a range to tell whether it is one of these.
+struct UiaTextRangeIdentity;
+
+}  // namespace zor
+
+__CRT_UUID_DECL(zor::UiaTextRangeIdentity, 0x6d1f3a52, 0x8c4e, 0x4b9a, 0x9e, 0x21, 0x5f, 0x73, 0x0b,
+                0xc4, 0xd8, 0x16)
+
+namespace zor {
 
 // A range of the log's text for UI Automation: two offsets, held against
 // the log's size on every call, since the log may have been replaced or
 // cut shorter since. Each call costs what the range's units hold, never
-// the whole log, except the text of a range over all of it.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
-class UiaTextRange final : public ITextRangeProvider {
+// the whole log, except the text of a range over all of it. The moves, the
+// units and the boxes are the log view's screen-reader navigation's.
+class UiaTextRange final : public ComObject<ITextRangeProvider, UiaTextRangeIdentity> {
  public:
   UiaTextRange(UiaProvider& provider, TextRange range);
 
   // The range behind `other`, when it is one of these; null otherwise.
   static UiaTextRange* from(ITextRangeProvider* other);
   TextRange range() const { return {begin_, end_}; }
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
-  ULONG STDMETHODCALLTYPE AddRef() override;
-  ULONG STDMETHODCALLTYPE Release() override;
 
   HRESULT STDMETHODCALLTYPE Clone(ITextRangeProvider** range) override;
   HRESULT STDMETHODCALLTYPE Compare(ITextRangeProvider* range, BOOL* same) override;
@@ -53,7 +58,7 @@ class UiaTextRange final : public ITextRangeProvider {
   HRESULT STDMETHODCALLTYPE GetChildren(SAFEARRAY** children) override;
 
  private:
-  ~UiaTextRange();
+  ~UiaTextRange() override;
   // The view with the range held to its log, or null once the view is gone.
   LogView* view();
   std::size_t& endpoint(UiaEndpoint which) { return which == UiaEndpoint_Start ? begin_ : end_; }
@@ -62,8 +67,6 @@ class UiaTextRange final : public ITextRangeProvider {
   UiaProvider& provider_;
   std::size_t begin_;
   std::size_t end_;
-  LONG references_ = 1;
 };
-#pragma GCC diagnostic pop
 
 }  // namespace zor
