@@ -22,14 +22,14 @@ std::error_code TextFileReader::open(const std::filesystem::path& path) {
 bool TextFileReader::decodeNextPiece() {
   while (!endOfFile_) {
     const std::size_t old = bytes_.size();
-    bytes_.resize(old + kPieceSize);
+    bytes_.resize(old + pieceSize_);
     std::size_t count = 0;
     error_ = file_.read(std::span(bytes_).subspan(old), count);
     bytes_.resize(old + count);
     if (error_) {
       return false;
     }
-    endOfFile_ = count < kPieceSize;
+    endOfFile_ = count < pieceSize_;
     if (!endOfFile_) {
       std::size_t used = 0;
       text_ = codePage_.decodeStart(bytes_, used);

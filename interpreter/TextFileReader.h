@@ -22,7 +22,9 @@ class TextFileReader {
   // Bytes read from the file at a time.
   static constexpr std::size_t kPieceSize = std::size_t{1} << 20;
 
-  explicit TextFileReader(const CodePage& codePage) : codePage_(codePage) {}
+  // A smaller piece lets a test meet the ends of pieces in a small file.
+  explicit TextFileReader(const CodePage& codePage, std::size_t pieceSize = kPieceSize)
+      : codePage_(codePage), pieceSize_(pieceSize) {}
 
   std::error_code open(const std::filesystem::path& path);
   // The file's size in bytes when it was opened.
@@ -42,6 +44,7 @@ class TextFileReader {
   bool decodeNextPiece();
 
   const CodePage& codePage_;
+  const std::size_t pieceSize_;
   File file_;
   std::string bytes_;    // read, not yet decoded: a character cut off
   std::u16string text_;  // decoded, handed out up to position_

@@ -1,5 +1,7 @@
 #include "app/logview/LogViewModel.h"
 
+#include "platform/Surrogates.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -11,6 +13,15 @@ namespace {
 constexpr int kFarRight = 1'000'000;
 // The largest scroll bar value, with room for a page above it.
 constexpr std::size_t kLastScrollLine = INT_MAX / 2;
+
+// The caret place at or just before `position`: never between the halves
+// of a surrogate pair, nor between the CR and the LF of a line end.
+std::size_t placeAt(std::u16string_view text, std::size_t position) {
+  const bool inside = position > 0 && position < text.size() &&
+                      ((isHighSurrogate(text[position - 1]) && isLowSurrogate(text[position])) ||
+                       (text[position - 1] == u'\r' && text[position] == u'\n'));
+  return inside ? position - 1 : position;
+}
 
 }  // namespace
 
@@ -159,9 +170,9 @@ void LogViewModel::selectAll() { selection_.selectAll(); }
 
 void LogViewModel::select(std::size_t anchor, std::size_t caret) {
   if (log() != nullptr) {
-    const std::size_t size = log()->text().size();
-    selection_.moveCaret(std::min(anchor, size), false);
-    moveCaret(std::min(caret, size), true);
+    const std::u16string_view text = log()->text();
+    selection_.moveCaret(placeAt(text, std::min(anchor, text.size())), false);
+    moveCaret(placeAt(text, std::min(caret, text.size())), true);
   }
 }
 
@@ -283,6 +294,7 @@ TextRange LogViewModel::unitAt(std::size_t position, TextUnit unit) {
     return TextRange{end, end};
   }
   const std::size_t size = shown->text().size();
+  position = placeAt(shown->text(), position);
   switch (unit) {
     case TextUnit::Character:
       return TextRange{position, selection_.nextPosition(position)};

@@ -137,7 +137,8 @@ class LogViewModel {
   std::size_t positionAt(int x, int y);
   void move(CaretMotion motion, bool extend);
   void selectAll();
-  // Selects [anchor, caret) or (caret, anchor], showing the caret.
+  // Selects [anchor, caret) or (caret, anchor], showing the caret; an end
+  // inside a surrogate pair or a CR LF counts as the place before it.
   void select(std::size_t anchor, std::size_t caret);
   // The word, the run of blanks or the run of signs under the point.
   void selectWordAt(int x, int y);
@@ -153,8 +154,9 @@ class LogViewModel {
   bool endDrag();
   bool dragging() const { return dragging_; }
 
-  // The unit that holds `position`; empty at the end of the log. Costs what
-  // the unit holds, whatever the log's size.
+  // The unit that holds `position`, an offset inside a surrogate pair or a
+  // CR LF counting as the place before it; empty at the end of the log.
+  // Costs what the unit holds, whatever the log's size.
   TextRange unitAt(std::size_t position, TextUnit unit);
   // Scrolls as little as needed to show the caret at `position`.
   void showPosition(std::size_t position);

@@ -11,6 +11,12 @@ WrappedPiece::WrappedPiece(std::size_t first, std::u16string text, std::vector<i
     : LaidOutPiece(first, first + text.size()), text_(std::move(text)), edges_(std::move(edges)) {
   edges_.resize(text_.size(), edges_.empty() ? 0 : edges_.back());
   const std::size_t size = text_.size();
+  for (std::size_t i = 0; i < size; ++i) {
+    if (startsSurrogatePair(text_, i)) {
+      edges_[i] = edges_[i + 1];
+    }
+    edges_[i] = std::max(edges_[i], i == 0 ? 0 : edges_[i - 1]);
+  }
   std::size_t rowStart = 0;
   while (true) {
     rowStarts_.push_back(rowStart);
@@ -73,7 +79,10 @@ std::size_t WrappedPiece::offsetAt(int row, int x) const {
   const std::size_t last = rowEnd(row);
   const int base = left(first);
   std::size_t offset = first;
-  while (offset < last && x >= (left(offset) + edges_[offset]) / 2 - base) {
+  // Past a character's middle is after it; a point far right, such as the
+  // end of a row asked for at INT_MAX / 2, doubles without overflow.
+  const long long doubled = 2 * (static_cast<long long>(x) + base);
+  while (offset < last && doubled >= static_cast<long long>(left(offset)) + edges_[offset]) {
     ++offset;
   }
   if (row + 1 < rows() && offset == last && offset > first) {

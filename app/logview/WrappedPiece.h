@@ -9,15 +9,19 @@
 
 namespace zor {
 
-// One piece of a log line wrapped into rows at a width, for a front-end that
-// measures text itself: it gives the right edge of every character as laid
-// out in one unbroken row, and this cuts the rows from those edges. A row
-// ends after a blank where one fits, else after as many characters as fit
-// (at least one), never inside a surrogate pair; blanks at a row's end may
-// reach past the width. The piece holds the log's characters from `first`
-// on.
-class WrappedPiece final : public LaidOutPiece {
+// One piece of a log line wrapped into rows at a width: the one row rule of
+// every window. A front-end measures the piece in its font and gives the
+// right edge of every character as laid out in one unbroken row; this cuts
+// the rows from those edges. A row ends after a blank where one fits, else
+// after as many characters as fit (at least one), never inside a surrogate
+// pair; blanks at a row's end may reach past the width. The piece holds the
+// log's characters from `first` on. A front-end's piece derives from this
+// to keep what it draws with.
+class WrappedPiece : public LaidOutPiece {
  public:
+  // Edges that step back (right-to-left text in a left-to-right row) count
+  // as the furthest one before them, and a pair's whole width is on its
+  // first half, however the toolkit splits it.
   WrappedPiece(std::size_t first, std::u16string text, std::vector<int> edges, int width);
 
   // The piece as it is drawn: tabs, NUL and other control characters are

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -151,28 +152,39 @@ void LogView::scrollContentsBy(int, int) {
 
 void LogView::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
-  painter.setPen(palette().color(QPalette::Text));
   const QRect clip = event->rect();
+  const int rowHeight = model_.rowHeight();
   for (const PieceOnScreen& onScreen : model_.piecesIn(clip.top(), clip.bottom() + 1)) {
     const auto& piece = static_cast<const QtLaidOutPiece&>(*onScreen.piece);
-    QList<QTextLayout::FormatRange> selection;
-    for (const auto& [from, to] : onScreen.found) {
-      QTextLayout::FormatRange range;
-      range.start = static_cast<int>(from);
-      range.length = static_cast<int>(to - from);
-      range.format.setBackground(toQColor(FindBar::kHighlightBackground));
-      range.format.setForeground(toQColor(FindBar::kHighlightText));
-      selection.append(range);
+    int y = onScreen.y;
+    for (int row = 0; row < piece.rows(); ++row, y += rowHeight) {
+      if (y + rowHeight <= clip.top() || y > clip.bottom()) {
+        continue;
+      }
+      const std::size_t begin = piece.rowBegin(row);
+      const std::size_t end = piece.rowEnd(row);
+      const QPointF at(onScreen.x, y);
+      painter.setPen(palette().color(QPalette::Text));
+      piece.draw(painter, at, row, begin, end);
+      // A marked part is drawn again over the row in its own colours.
+      const auto mark = [&](std::size_t markFrom, std::size_t markTo, const QBrush& ink,
+                            const QBrush& paper) {
+        const std::size_t from = std::max(markFrom, begin);
+        const std::size_t to = std::min(markTo, end);
+        if (from >= to) {
+          return;
+        }
+        const int left = onScreen.x + piece.left(from) - piece.left(begin);
+        painter.fillRect(QRect(left, y, piece.left(to) - piece.left(from), rowHeight), paper);
+        painter.setPen(QPen(ink, 1));
+        piece.draw(painter, at, row, from, to);
+      };
+      for (const auto& [from, to] : onScreen.found) {
+        mark(from, to, toQColor(FindBar::kHighlightText), toQColor(FindBar::kHighlightBackground));
+      }
+      mark(onScreen.selectedFrom, onScreen.selectedTo, palette().brush(QPalette::HighlightedText),
+           palette().brush(QPalette::Highlight));
     }
-    if (onScreen.selectedFrom < onScreen.selectedTo) {
-      QTextLayout::FormatRange range;
-      range.start = static_cast<int>(onScreen.selectedFrom);
-      range.length = static_cast<int>(onScreen.selectedTo - onScreen.selectedFrom);
-      range.format.setBackground(palette().brush(QPalette::Highlight));
-      range.format.setForeground(palette().brush(QPalette::HighlightedText));
-      selection.append(range);
-    }
-    piece.layout().draw(&painter, QPointF(onScreen.x, onScreen.y), selection, clip);
     if (onScreen.selectedLineEnd) {
       painter.fillRect(rectOf(*onScreen.selectedLineEnd), palette().brush(QPalette::Highlight));
     }

@@ -1,49 +1,65 @@
 #include "app/qt/LogViewMetrics.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QPainter>
 #include <QTextOption>
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace zor {
 
-QtLaidOutPiece::QtLaidOutPiece(std::size_t first, const QString& text, const QFont& font, int width,
-                               int rowHeight)
-    : LaidOutPiece(first, first + static_cast<std::size_t>(text.size())) {
-  layout_.setText(text);
-  layout_.setFont(font);
+namespace {
+
+// Wider than any piece, which is of bounded length.
+constexpr qreal kUnbroken = 1e7;
+
+std::unique_ptr<QTextLayout> unbrokenRow(std::u16string_view text, const QFont& font) {
+  auto layout = std::make_unique<QTextLayout>(
+      QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size())),
+      font);
   QTextOption option;
-  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  layout_.setTextOption(option);
-  layout_.setCacheEnabled(true);
-  layout_.beginLayout();
-  for (QTextLine row = layout_.createLine(); row.isValid(); row = layout_.createLine()) {
-    row.setLineWidth(width);
-    row.setPosition(QPointF(0, (layout_.lineCount() - 1) * rowHeight));
+  option.setWrapMode(QTextOption::NoWrap);
+  option.setTextDirection(Qt::LeftToRight);
+  layout->setTextOption(option);
+  layout->setCacheEnabled(true);
+  layout->beginLayout();
+  QTextLine row = layout->createLine();
+  row.setLineWidth(kUnbroken);
+  row.setPosition(QPointF(0, 0));
+  layout->endLayout();
+  return layout;
+}
+
+// The right edge of each character in the unbroken row.
+std::vector<int> edgesOf(const QTextLayout& layout) {
+  const QTextLine row = layout.lineAt(0);
+  std::vector<int> edges(static_cast<std::size_t>(layout.text().size()));
+  for (std::size_t i = 0; i < edges.size(); ++i) {
+    edges[i] = static_cast<int>(std::lround(row.cursorToX(static_cast<int>(i + 1))));
   }
-  layout_.endLayout();
+  return edges;
 }
 
-int QtLaidOutPiece::rowOf(std::size_t offset) const {
-  const QTextLine row = layout_.lineForTextPosition(static_cast<int>(offset));
-  return row.isValid() ? row.lineNumber() : rows() - 1;
-}
+}  // namespace
 
-int QtLaidOutPiece::xOf(std::size_t offset) const {
-  const int position = static_cast<int>(offset);
-  return static_cast<int>(std::lround(layout_.lineAt(rowOf(offset)).cursorToX(position)));
-}
+QtLaidOutPiece::QtLaidOutPiece(std::size_t first, std::u16string_view text, const QFont& font,
+                               int width)
+    : QtLaidOutPiece(first, text, unbrokenRow(text, font), width) {}
 
-std::size_t QtLaidOutPiece::offsetAt(int row, int x) const {
-  const QTextLine line = layout_.lineAt(std::clamp(row, 0, rows() - 1));
-  int offset = line.xToCursor(x);
-  // Past the end of a wrapped row is its last place, not the next row's first.
-  if (line.lineNumber() + 1 < rows() && offset >= line.textStart() + line.textLength() &&
-      offset > line.textStart()) {
-    offset = line.textStart() + line.textLength() - 1;
+QtLaidOutPiece::QtLaidOutPiece(std::size_t first, std::u16string_view text,
+                               std::unique_ptr<QTextLayout> layout, int width)
+    : WrappedPiece(first, drawnText(text), edgesOf(*layout), width), layout_(std::move(layout)) {}
+
+void QtLaidOutPiece::draw(QPainter& painter, QPointF at, int row, std::size_t from,
+                          std::size_t to) const {
+  const QPointF origin(at.x() - left(rowBegin(row)), at.y());
+  for (const QGlyphRun& run :
+       layout_->glyphRuns(static_cast<int>(from), static_cast<int>(to - from))) {
+    painter.drawGlyphRun(origin, run);
   }
-  return static_cast<std::size_t>(offset);
 }
 
 void LogViewMetrics::setFont(const QFont& font, QPaintDevice* device) {
@@ -56,10 +72,7 @@ void LogViewMetrics::setFont(const QFont& font, QPaintDevice* device) {
 std::shared_ptr<const LaidOutPiece> LogViewMetrics::layOut(std::size_t begin,
                                                            std::u16string_view text,
                                                            int width) const {
-  return std::make_shared<QtLaidOutPiece>(
-      begin,
-      QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size())),
-      font_, width, rowHeight_);
+  return std::make_shared<const QtLaidOutPiece>(begin, text, font_, width);
 }
 
 }  // namespace zor

@@ -1,35 +1,42 @@
 #pragma once
 
 #include "app/logview/TextMetrics.h"
+#include "app/logview/WrappedPiece.h"
 
 #include <QFont>
 #include <QTextLayout>
 
 #include <cstddef>
 #include <memory>
+#include <string_view>
 
+class QPainter;
 class QPaintDevice;
 
 namespace zor {
 
-// A piece laid out by Qt, wrapped at word boundaries or anywhere.
-class QtLaidOutPiece final : public LaidOutPiece {
+// A piece as Qt measures it: laid out in one unbroken row, which is also
+// what its rows are drawn from, and wrapped by the shared rule.
+class QtLaidOutPiece final : public WrappedPiece {
  public:
-  QtLaidOutPiece(std::size_t first, const QString& text, const QFont& font, int width,
-                 int rowHeight);
+  QtLaidOutPiece(std::size_t first, std::u16string_view text, const QFont& font, int width);
 
-  int rows() const override { return layout_.lineCount(); }
-  int rowOf(std::size_t offset) const override;
-  int xOf(std::size_t offset) const override;
-  std::size_t offsetAt(int row, int x) const override;
+  // Draws the characters [from, to) of `row` with the row's top left at
+  // `at`, each where it was measured, in the painter's pen; the background
+  // is left as it is.
+  void draw(QPainter& painter, QPointF at, int row, std::size_t from, std::size_t to) const;
 
-  const QTextLayout& layout() const { return layout_; }
+  // The unbroken row, holding the log's own characters.
+  const QTextLayout& layout() const { return *layout_; }
 
  private:
-  QTextLayout layout_;
+  QtLaidOutPiece(std::size_t first, std::u16string_view text, std::unique_ptr<QTextLayout> layout,
+                 int width);
+
+  std::unique_ptr<const QTextLayout> layout_;
 };
 
-// The view's font on its paint device.
+// The view's font on its paint device; setFont again measures anew.
 class LogViewMetrics final : public TextMetrics {
  public:
   void setFont(const QFont& font, QPaintDevice* device);

@@ -1,6 +1,7 @@
 #include "app/ConsoleCommands.h"
 #include "app/InputLine.h"
 #include "app/PastedLine.h"
+#include "tests/support/LineBoxEditing.h"
 
 #include <gtest/gtest.h>
 
@@ -16,41 +17,6 @@ const std::map<std::u16string, LineKey, std::less<>> kKeys = {
     {u"Right", LineKey::Right},  {u"Home", LineKey::Home},     {u"End", LineKey::End},
     {u"BS", LineKey::Backspace}, {u"Del", LineKey::Delete},    {u"Esc", LineKey::Escape},
     {u"Enter", LineKey::Enter},  {u"Ctrl+R", LineKey::Search}, {u"Ctrl+G", LineKey::Cancel}};
-
-// The plain editing of a one-line box, for the keys the line leaves to it.
-LineBox edit(LineBox box, LineKey key) {
-  const std::size_t caret = box.end;
-  const bool selected = box.start != box.end;
-  switch (key) {
-    case LineKey::Left:
-      box.end = selected ? box.start : (caret > 0 ? caret - 1 : 0);
-      break;
-    case LineKey::Right:
-      box.end = selected ? box.end : std::min(caret + 1, box.text.size());
-      break;
-    case LineKey::Home:
-      box.end = 0;
-      break;
-    case LineKey::End:
-      box.end = box.text.size();
-      break;
-    case LineKey::Backspace:
-    case LineKey::Delete:
-      if (selected) {
-        box.text.erase(box.start, box.end - box.start);
-        box.end = box.start;
-      } else if (key == LineKey::Backspace && caret > 0) {
-        box.text.erase(--box.end, 1);
-      } else if (key == LineKey::Delete && caret < box.text.size()) {
-        box.text.erase(caret, 1);
-      }
-      break;
-    default:
-      break;
-  }
-  box.start = box.end;
-  return box;
-}
 
 // The box with its selection in brackets, or a bar at the caret.
 std::u16string shown(const LineBox& box) {
@@ -150,8 +116,7 @@ TEST(InputLineTest, CompletesAndSearchesAsTheKeysSay) {
     for (std::size_t i = 0; i < row.keys.size(); ++i) {
       if (row.keys[i] != u'<') {
         if (!line.type(box, row.keys[i])) {
-          box.text.replace(box.start, box.end - box.start, 1, row.keys[i]);
-          box.start = box.end = box.start + 1;
+          box = typeInto(box, row.keys[i]);
           line.typed(box);
         }
         box = line.box();

@@ -1,3 +1,4 @@
+#include "app/logview/WrappedPiece.h"
 #include "app/qt/Form1.h"
 #include "app/qt/LogView.h"
 #include "app/qt/LogViewMetrics.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
@@ -16,7 +18,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
+#include <vector>
 
 namespace zor::test {
 namespace {
@@ -331,6 +335,56 @@ TEST(LogViewRowsTest, LongLinesAreLaidOutInPieces) {
   EXPECT_EQ(rows.moved(last, -1), inLast);
   EXPECT_EQ(rows.moved(RowSpot{1, 1, 0}, -1), (RowSpot{1, 0, rows.piece(1, 0)->rows() - 1}));
   EXPECT_EQ(rows.moved(last, -100000), RowSpot{});
+}
+
+// The view cuts its rows by the rule both windows share, from its own
+// font's advances, where Qt's own rule would break elsewhere (between
+// Chinese characters, after a hyphen): Down from the start of a row reaches
+// the next row's start and End its last place. Each row is drawn as
+// that part of the line drawn in one unbroken row.
+TEST(LogViewRowsTest, RowsAreTheSharedRuleOverTheViewsAdvancesAndDrawnAsInOneRow) {
+  const std::u16string line =
+      u"ab 天地玄黄宇宙洪荒天地玄黄宇宙洪荒 x\xD83D\xDE00y abcdefgh-ijklmnopqrstuvwxyzabcdefgh end";
+  Log log;
+  log.appendLine({}, line);
+  LogView view(nullptr);
+  view.resize(200, 300);
+  view.show();
+  view.mirror(log);
+  const QString shown = QString::fromStdU16String(line);
+  const QFontMetricsF metrics(view.font());
+  std::vector<int> edges;
+  for (int i = 0; i < shown.size(); ++i) {
+    edges.push_back(static_cast<int>(std::lround(metrics.horizontalAdvance(shown, i + 1))));
+  }
+  const WrappedPiece expected(0, line, edges, view.viewport()->width() - 2 * kMargin);
+  ASSERT_GT(expected.rows(), 3);
+
+  view.setFocus();
+  QTest::keyClick(&view, Qt::Key_Home, Qt::ControlModifier);
+  for (int row = 0; row < expected.rows(); ++row) {
+    EXPECT_EQ(view.caretPosition(), expected.rowBegin(row)) << row;
+    QTest::keyClick(&view, Qt::Key_End);
+    EXPECT_EQ(view.caretPosition(), expected.offsetAt(row, 1 << 20)) << row;
+    QTest::keyClick(&view, Qt::Key_Home);
+    QTest::keyClick(&view, Qt::Key_Down);
+  }
+
+  view.clearFocus();
+  LogView unbroken(nullptr);
+  unbroken.resize(2000, 100);
+  unbroken.show();
+  unbroken.mirror(log);
+  const QImage rows = view.viewport()->grab().toImage();
+  const QImage one = unbroken.viewport()->grab().toImage();
+  const int height = view.model().rowHeight();
+  for (int row = 0; row < expected.rows(); ++row) {
+    const int left = expected.left(expected.rowBegin(row));
+    const int width = expected.left(expected.rowEnd(row)) - left - 4;
+    EXPECT_EQ(rows.copy(kMargin + 2, kMargin + row * height, width, height),
+              one.copy(kMargin + left + 2, kMargin, width, height))
+        << row;
+  }
 }
 
 // A log that no layout could take whole, with text that trips up layouts:

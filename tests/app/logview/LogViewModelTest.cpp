@@ -265,7 +265,8 @@ TEST_F(ModelTest, TextUnitsHoldTheirLineEnds) {
       {Word, 14, {14, 16}},   {Row, 2, {0, 9}},          {Row, 9, {9, 16}},
       {Row, 17, {16, 20}},    {Row, 20, {20, 22}},       {Row, 22, {22, 23}},
       {Line, 5, {0, 16}},     {Line, 20, {20, 22}},      {Line, 22, {22, 23}},
-      {Line, 99, {23, 23}},
+      {Line, 99, {23, 23}},   {Character, 15, {14, 16}}, {Word, 15, {14, 16}},
+      {Row, 15, {9, 16}},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(model.unitAt(c.position, c.unit), c.range)
@@ -276,6 +277,13 @@ TEST_F(ModelTest, TextUnitsHoldTheirLineEnds) {
   EXPECT_EQ(model.top(), (RowSpot{1, 0, 0}));
   EXPECT_EQ(model.onScreen(), (TextRange{16, 23}));
   EXPECT_EQ(model.caretBoxAt(16), (ViewBox{m, m, 1, 10}));
+
+  // An offset between the halves of a pair counts as the place before it.
+  show(u"a\xD83D\xDE00 b", 0);
+  EXPECT_EQ(model.unitAt(2, Character), (TextRange{1, 3}));
+  EXPECT_EQ(model.unitAt(2, Word), (TextRange{0, 4}));
+  model.select(2, 4);
+  EXPECT_EQ(selected(), u"\xD83D\xDE00 ");
 }
 
 TEST_F(ModelTest, MenuStatesFollowTheSelectionAndTheLog) {
