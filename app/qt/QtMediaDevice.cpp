@@ -65,4 +65,14 @@ long long QtMediaDevice::positionMs(const std::u16string& path) const {
   return found == playing_.end() ? -1 : found->second->player.position();
 }
 
+bool QtMediaDevice::settled(const std::u16string& path) const {
+  const auto found = playing_.find(path);
+  if (found == playing_.end()) {
+    return true;
+  }
+  const QMediaPlayer::MediaStatus status = found->second->player.mediaStatus();
+  return status != QMediaPlayer::NoMedia && status != QMediaPlayer::LoadingMedia &&
+         status != QMediaPlayer::StalledMedia;
+}
+
 }  // namespace zor

@@ -29,6 +29,9 @@ class QtMediaDevice final : public MediaDevice {
 
   // How far the playback of `path` has come, or -1 when nothing plays it.
   long long positionMs(const std::u16string& path) const;
+  // Whether the player of `path` is done finding out what the file holds
+  // (playable or not), or there is none.
+  bool settled(const std::u16string& path) const;
 
  private:
   struct Playback;

@@ -21,7 +21,16 @@ pulseaudio --daemonize=no --exit-idle-time=-1 --disallow-exit -n --log-target=st
   --load="module-null-sink sink_name=zor_null" 2>"$work/pulse.log" &
 pa=$!
 export PULSE_SERVER=unix:$work/native
-for _ in $(seq 1 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+# Waits up to $1 seconds for the command that follows to succeed.
+wait_for() {
+  local end=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$end" ] || return 1
+    sleep 0.1
+  done
+}
+wait_for 10 eval 'pactl info >/dev/null 2>&1'
 pactl set-default-sink zor_null
 
 # One recording of the monitor while the test plays its tone; prints the
@@ -30,9 +39,8 @@ record_once() {
   # Without a small latency parecord records silence from a null sink.
   parecord --device=zor_null.monitor --latency-msec=20 --file-format=wav "$work/recorded.wav" &
   rec=$!
-  sleep 0.5
+  wait_for 10 eval '[ -n "$(pactl list short source-outputs)" ]' >&2
   "$tests" --gtest_filter='QtMediaDeviceTest.TwoFilesPlayAtOnceAndCloseStopsOnlyItsOwn' >&2
-  sleep 0.5
   kill "$rec"; wait "$rec" 2>/dev/null || true; rec=
   sox "$work/recorded.wav" -n stat 2>&1 | awk '/^RMS +amplitude/ {print $3}'
 }

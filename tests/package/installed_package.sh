@@ -94,21 +94,28 @@ ZOR_RUN_AS="${run_as[*]}" xvfb-run --auto-servernum \
   set -u
   $ZOR_RUN_AS env -i HOME="$ZOR_USER_HOME" PATH=/usr/bin:/bin DISPLAY="$DISPLAY" \
     QT_QPA_PLATFORM=xcb "$ZOR_BIN" 2>"$ZOR_USER_HOME/../zor.err" & pid=$!
+  # Waits up to $1 seconds for the command that follows to succeed.
+  wait_for() {
+    local end=$((SECONDS + $1))
+    shift
+    until "$@"; do
+      [ "$SECONDS" -lt "$end" ] || return 1
+      sleep 0.1
+    done
+  }
   window=
-  for _ in $(seq 1 100); do
-    window=$(xdotool search --onlyvisible --name "ZOR" 2>/dev/null | head -1)
-    [ -n "$window" ] && break
-    sleep 0.1
-  done
+  shown() { window=$(xdotool search --onlyvisible --name "ZOR" 2>/dev/null | head -1); [ -n "$window" ]; }
+  wait_for 10 shown
   if [ -z "$window" ]; then echo "no window"; cat "$ZOR_USER_HOME/../zor.err"; exit 1; fi
   xdotool windowfocus --sync "$window"
   xdotool type --delay 20 "save probe"
   xdotool key Return
-  for _ in $(seq 1 50); do
-    [ -s "$ZOR_USER_HOME/Documents/ZOR/probe.txt" ] && break
-    sleep 0.1
-  done
-  sleep 0.3
+  # A save replaces the file whole: once its message is there, so is the rest.
+  saved() {
+    iconv -f GB18030 -t UTF-8 "$ZOR_USER_HOME/Documents/ZOR/probe.txt" 2>/dev/null |
+      grep -q "保存！请检查同一目录下的probe.txt"
+  }
+  wait_for 10 saved
   kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
   exit 0
 ' || fail "the installed program did not start"

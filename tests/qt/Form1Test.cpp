@@ -177,7 +177,7 @@ testing::AssertionResult placedAt(const QWidget* w, const QRect& expected) {
 TEST_F(Form1Test, LayoutFollowsTheOuterSize) {
   ASSERT_EQ(form.logicalDpiX(), 96);
   form.resize(600, 400);
-  QTest::qWait(0);
+  QCoreApplication::processEvents();
   const QSize outer = outerTwips(form);
   const auto* frame1 = form.findChild<QGroupBox*>("Frame1");
   const auto* frame2 = form.findChild<QGroupBox*>("Frame2");
@@ -190,18 +190,18 @@ TEST_F(Form1Test, LayoutFollowsTheOuterSize) {
 
   // 1500 x 3000 twips more.
   form.resize(600 + 100, 400 + 200);
-  QTest::qWait(0);
+  QCoreApplication::processEvents();
   EXPECT_TRUE(placedAt(frame1, QRect(120, 120, w + 1500 - 465, h + 3000 - 1495)));
   EXPECT_TRUE(placedAt(text1, QRect(120, 240, w + 1500 - 730, h + 3000 - 1880)));
   EXPECT_TRUE(placedAt(frame2, QRect(120, h + 3000 - 1270, w + 1500 - 465, 615)));
   EXPECT_TRUE(placedAt(text2, QRect(120, 240, w + 1500 - 730, 270)));
 
   form.resize(10, 10);
-  QTest::qWait(0);
+  QCoreApplication::processEvents();
   EXPECT_EQ(frame1->width(), 0);
   EXPECT_EQ(text2->width(), 0);
   form.showMinimized();
-  QTest::qWait(0);
+  QCoreApplication::processEvents();
   form.showNormal();
   EXPECT_TRUE(form.isVisible());
 }
@@ -211,17 +211,17 @@ TEST_F(Form1Test, LayoutFollowsTheOuterSize) {
 TEST_F(Form1Test, AMinimisedWindowKeepsItsLayout) {
   const auto* frame1 = form.findChild<QGroupBox*>("Frame1");
   form.resize(600, 400);
-  QTest::qWait(0);
+  QCoreApplication::processEvents();
   const QRect before = frame1->geometry();
   form.showMinimized();
-  QTest::qWait(0);
+  QCoreApplication::processEvents();
   ASSERT_TRUE(form.isMinimized());
   form.resize(700, 600);
-  QTest::qWait(0);
+  QCoreApplication::processEvents();
   EXPECT_EQ(frame1->geometry(), before);
   form.showNormal();
   form.resize(701, 600);
-  QTest::qWait(0);
+  QCoreApplication::processEvents();
   EXPECT_TRUE(placedAt(
       frame1, QRect(120, 120, outerTwips(form).width() - 465, outerTwips(form).height() - 1495)));
 }
@@ -231,12 +231,12 @@ TEST_F(Form1Test, AMinimisedWindowKeepsItsLayout) {
 TEST_F(Form1Test, AMoveLaysTheControlsOutAgain) {
   auto* frame2 = form.findChild<QGroupBox*>("Frame2");
   form.resize(600, 400);
-  QTest::qWait(0);
+  QCoreApplication::processEvents();
   const QRect laidOut = frame2->geometry();
   frame2->setGeometry(0, 0, 1, 1);
   text2->setGeometry(0, 0, 1, 1);
   form.move(form.pos() + QPoint(10, 10));
-  QTest::qWait(0);
+  QCoreApplication::processEvents();
   EXPECT_EQ(frame2->geometry(), laidOut);
   EXPECT_TRUE(placedAt(text2, QRect(120, 240, outerTwips(form).width() - 730, 270)));
 }
@@ -252,7 +252,7 @@ TEST_F(Form1Test, APaletteChangeKeepsTheConsoleColours) {
   for (const auto& [base, text] : {std::pair<QColor, QColor>{Qt::white, Qt::black},
                                    std::pair<QColor, QColor>{desktop, Qt::white}}) {
     QApplication::setPalette(other);
-    QTest::qWait(0);
+    QCoreApplication::processEvents();
     EXPECT_TRUE(painted(text1, text2, base, text));
     QApplication::setPalette(original);
     type(QStringLiteral("bm"));

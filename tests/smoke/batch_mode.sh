@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Runs the built console in batch mode as a user would, where no display is
-# reachable: its arguments, the transcripts, a session through a pipe, a
-# closed pipe, Ctrl+C, a script that ends while music plays, and an input
-# that never ends a line.
-# Usage: batch_mode.sh path/to/zor version
+# reachable: its arguments, a session through a pipe, a closed pipe,
+# Ctrl+C, a script that ends while music plays, and an input that never ends
+# a line. The transcripts run as tests of their own.
+# Usage: batch_mode.sh path/to/zor version path/to/zor_transcript
 set -u
 version=$2
+reader=("$3")
 source "$(dirname "$0")/../transcripts/transcripts.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -14,6 +15,24 @@ cd "$work" || exit 1
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 failures=0
+# Waits up to $1 seconds for the command that follows to succeed.
+wait_for() {
+  local end=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$end" ] || return 1
+    sleep 0.1
+  done
+}
+# Waits up to $1 seconds for the process $2 to end, with its exit status;
+# one still running then is killed.
+wait_exit() {
+  (sleep "$1" && kill -KILL "$2") >/dev/null 2>&1 &
+  local watchdog=$! status=0
+  wait "$2" || status=$?
+  kill "$watchdog" 2>/dev/null
+  return $status
+}
 check() {  # what, got, expected
   if [ "$2" != "$3" ]; then
     printf 'FAIL %s\n--- expected\n%s\n--- got\n%s\n' "$1" "$3" "$2"
@@ -29,15 +48,14 @@ out=$(./zor --bogus 2>&1 >/dev/null); check "unknown option" "$out/$?" \
 out=$(./zor --batch missing.txt 2>&1); check "missing file" "$out/$?" \
   "zor: missing.txt: No such file or directory/2"
 
-batch_transcripts "$work" "$version" ./zor || failures=$((failures + 1))
-
 # A session through a pipe, CR LF ends and a file to convert; stop ends it.
 printf 'one\r\ntwo\r\n' > notes.txt
 printf 'th\r\nsay 你好\r\n\r\nhtml notes\nsave out\nbogus\nstop\nsay never\n' |
   ./zor --batch > session.txt 2> errors.txt
 check "session status" "$?" "0"
 check "session errors" "$(cat errors.txt)" ""
-check "session" "$(tail -n +8 session.txt | sed -E 's/^\[[0-9:]{8}\]/[T]/')" \
+after_banner=$(($(transcript_banner "$work" | wc -l) + 1))
+check "session" "$(tail -n "+$after_banner" session.txt | sed -E 's/^\[[0-9:]{8}\]/[T]/')" \
   "[T]>>>th
 时间显示已关闭!
 >>>say 你好
@@ -81,13 +99,10 @@ mkfifo input
 zor=$!
 exec 3> input
 printf 'th\nsay before\n' >&3
-for _ in $(seq 1 100); do grep -q '^before$' interrupted.txt && break; sleep 0.1; done
-(sleep 20 && kill -KILL "$zor") >/dev/null 2>&1 &
-watchdog=$!
+wait_for 10 grep -q '^before$' interrupted.txt
 kill -INT "$zor"
-wait "$zor"
+wait_exit 20 "$zor"
 check "Ctrl+C status" "$?" "130"
-kill "$watchdog" 2>/dev/null
 exec 3>&-
 check "Ctrl+C output" "$(tail -n 1 interrupted.txt)" "before"
 

@@ -67,15 +67,17 @@ zor_start() {
   cp "$zor_exe" "$prog/zor.exe"
   "$wine" "$prog/zor.exe" >"$work/zor.log" 2>&1 &
   zor_pid=$!
-  wait_for 30 find_window 'DEZEZA$' || fail "no window with the caption ZOR命令符-DEZEZA"
+  wait_for 90 find_window 'DEZEZA$' || fail "no window with the caption ZOR命令符-DEZEZA"
   wait_for 10 xdotool windowfocus --sync "$window" 2>/dev/null || fail "the window takes no focus"
 }
 
 # The program directory as zor.exe shows it, and the welcome banner as the
-# log holds it, lines ended by LF, the varying time stamps written [T].
+# log holds it, lines ended by LF, the varying time stamps written [T]; the
+# transcripts read by zor_transcript.exe (ZOR_TRANSCRIPT_READER).
 source "$(dirname "${BASH_SOURCE[0]}")/../transcripts/transcripts.sh"
+reader=("$wine" "$ZOR_TRANSCRIPT_READER")
 shown_prog="Z:$(printf '%s' "$prog" | tr / '\\')"
-banner() { transcript_banner "$shown_prog" "$ZOR_VERSION"; }
+banner() { transcript_banner "$shown_prog"; }
 
 # Types one command line into the input box and presses Enter.
 zor_type() {
@@ -83,13 +85,14 @@ zor_type() {
   xdotool key Return
 }
 
-# Puts a line on the clipboard, pastes it into the input box once the X
-# clipboard gives it out, presses Enter.
+# Puts a line on the clipboard once the X clipboard gives it out, and Wine
+# to Windows programs too; zor_paste then pastes it into the input box and
+# presses Enter.
 x_clipboard_holds() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
 windows_clipboard_holds() {
   [ "$("$wine" "$remote" clipboard | tr -d '\r')" = "$(printf '%s' "$1" | tr -d '\r')" ]
 }
-zor_paste() {
+zor_clipboard() {
   printf '%s' "$1" | xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
   helpers+=($!)
   wait_for 10 x_clipboard_holds "$1" || fail "xclip did not take the clipboard"
@@ -98,6 +101,9 @@ zor_paste() {
   if [ -n "${remote:-}" ]; then
     wait_for 30 windows_clipboard_holds "$1" || fail "Wine did not take the clipboard"
   fi
+}
+zor_paste() {
+  zor_clipboard "$1"
   xdotool key ctrl+v
   xdotool key Return
 }
