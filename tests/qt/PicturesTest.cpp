@@ -30,10 +30,8 @@ struct Shot {
 };
 
 constexpr Shot kShots[] = {
-    {State::Banner, "banner"},
-    {State::Help, "help"},
-    {State::Search, "search"},
-    {State::Chinese, "chinese"},
+    {State::Banner, "banner"}, {State::Help, "help"},       {State::Find, "find"},
+    {State::Search, "search"}, {State::Chinese, "chinese"},
 };
 
 void PrintTo(const Shot& shot, std::ostream* out) { *out << shot.name; }

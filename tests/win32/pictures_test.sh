@@ -92,6 +92,17 @@ for dpi in 96 192; do
     shot search
     xdotool key Escape
 
+    # The line found is on the view's second row, under the first.
+    zor_type 'clear'
+    zor_type 'say needle'
+    "$wine" "$remote" say 40 >/dev/null
+    zor_type 'top'
+    xdotool key ctrl+f
+    xdotool type --delay 15 needle
+    wait_for 10 find_is 'shown 2/2' || fail "the find box did not find the needles"
+    shot find needle
+    xdotool key Escape
+
     zor_type 'stop'
     zor_wait_exit 10
   done
