@@ -67,6 +67,11 @@ RowSpot LogRows::spotOf(std::size_t position) {
 }
 
 RowSpot LogRows::moved(RowSpot spot, long rows) {
+  // A spot taken before the log was rewritten may lie past its new end.
+  if (spot.line >= log_->lineCount()) {
+    spot = RowSpot{log_->lineCount() - 1, 0, 0};
+  }
+  spot.piece = std::min(spot.piece, pieceCount(spot.line) - 1);
   spot.row = std::min(spot.row, rowsIn(spot.line, spot.piece) - 1);
   while (rows > 0) {
     const int below = rowsIn(spot.line, spot.piece) - 1 - spot.row;
