@@ -2,9 +2,11 @@
 
 #include "app/InputHistory.h"
 #include "app/InputLine.h"
+#include "app/Zoom.h"
 #include "app/logview/FindBar.h"
 #include "interpreter/Console.h"
 
+#include <QFont>
 #include <QWidget>
 
 class QGroupBox;
@@ -34,6 +36,7 @@ class Form1 final : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void keyPress(char16_t keyCode);
@@ -41,6 +44,7 @@ class Form1 final : public QWidget {
   void render();
   void paintBoxes();
   void placeFindBox();
+  void zoomed(bool changed);
 
   Console console_;
   InputHistory history_;
@@ -51,6 +55,11 @@ class Form1 final : public QWidget {
   LogView* text1_;
   FindBar findBar_;
   FindBox* find_;
+  Zoom zoom_;
+  // The fonts at 100%.
+  QFont logFont_;
+  QFont inputFont_;
+  QFont findFont_;
 };
 
 }  // namespace zor

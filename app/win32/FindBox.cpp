@@ -89,7 +89,8 @@ LRESULT FindBox::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_CTLCOLOREDIT:
-      if (reinterpret_cast<HWND>(lParam) == edit_ && bar_.nothingFound(*view_.model().log())) {
+      if (tints_ && reinterpret_cast<HWND>(lParam) == edit_ &&
+          bar_.nothingFound(*view_.model().log())) {
         if (tint_ == nullptr) {
           tint_ = CreateSolidBrush(kTint);
         }
@@ -230,6 +231,13 @@ void FindBox::setFont(HFONT font) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
   layOut();
+}
+
+void FindBox::tintNothingFound(bool tint) {
+  if (tint != tints_) {
+    tints_ = tint;
+    InvalidateRect(edit_, nullptr, TRUE);
+  }
 }
 
 // Label, line, Match case and count side by side, as wide as their texts.

@@ -28,6 +28,8 @@ class FindBox {
   // Over the top right of `logRect`, in the form's coordinates.
   void place(const RECT& logRect);
   void setFont(HFONT font);
+  // Whether the line is tinted when nothing is found.
+  void tintNothingFound(bool tint);
 
  private:
   static LRESULT CALLBACK boxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -51,6 +53,7 @@ class FindBox {
   LogView& view_;
   std::function<void()> focusInput_;
   bool pausing_ = false;
+  bool tints_ = true;
 };
 
 }  // namespace zor

@@ -15,7 +15,9 @@
 #include "interpreter/KeyPress.h"
 #include "pages/DisplayModes.h"
 
+#include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace zor {
 
@@ -25,6 +27,30 @@ constexpr wchar_t kClassName[] = L"ZorForm1";
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 constexpr WORD kFindCommand = 1;
+
+// The zoom keys with Ctrl, on the main keys (with or without Shift, as '+'
+// is typed) and the keypad; each command is kZoomCommands plus the key.
+constexpr WORD kZoomCommands = 16;
+struct ZoomAccelerator {
+  WORD key;
+  char16_t character;
+};
+constexpr ZoomAccelerator kZoomAccelerators[] = {
+    {VK_OEM_PLUS, u'='}, {VK_ADD, u'+'}, {VK_OEM_MINUS, u'-'},
+    {VK_SUBTRACT, u'-'}, {'0', u'0'},    {VK_NUMPAD0, u'0'},
+};
+
+HACCEL createAccelerators() {
+  std::vector<ACCEL> keys{{FVIRTKEY | FCONTROL, 'F', kFindCommand}};
+  for (const ZoomAccelerator& zoom : kZoomAccelerators) {
+    const auto command =
+        static_cast<WORD>(kZoomCommands + static_cast<WORD>(*zoomKeyOf(zoom.character)));
+    for (const BYTE shift : {BYTE{0}, BYTE{FSHIFT}}) {
+      keys.push_back(ACCEL{static_cast<BYTE>(FVIRTKEY | FCONTROL | shift), zoom.key, command});
+    }
+  }
+  return CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
+}
 
 void place(HWND control, const Rect& twips, double dpi) {
   const Rect r = toPixels(twips, dpi, dpi);
@@ -44,11 +70,15 @@ void registerClass(HINSTANCE instance, WNDPROC proc) {
   RegisterClassExW(&wc);
 }
 
-bool operator!=(const BoxColours& a, const BoxColours& b) {
-  return a.background != b.background || a.text != b.text;
-}
-
 }  // namespace
+
+// Only a real Windows answers "on": Wine has no contrast themes.
+bool systemContrastTheme() {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
 
 Form1::Brush::~Brush() {
   if (brush_ != nullptr) {
@@ -67,8 +97,10 @@ HBRUSH Form1::Brush::of(COLORREF colour) {
   return brush_;
 }
 
-Form1::Form1(HINSTANCE instance, Services services)
-    : console_(std::move(services)), line_(history_, console_.vars, consoleCommands().table) {
+Form1::Form1(HINSTANCE instance, Services services, std::function<bool()> contrastTheme)
+    : console_(std::move(services)),
+      line_(history_, console_.vars, consoleCommands().table),
+      contrastTheme_(std::move(contrastTheme)) {
   registerClass(instance, windowProc);
   CreateWindowExW(kExStyle, kClassName, wide(console_.window.caption), kStyle, CW_USEDEFAULT,
                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
@@ -79,16 +111,16 @@ Form1::Form1(HINSTANCE instance, Services services)
   // window's children.
   frame2_ = createFrame(form_, L"输入Input");
   text2_ = std::make_unique<InputBox>(frame2_, line_, [this](char16_t key) { keyPress(key); });
-  frame1_ = createFrame(form_, L"日志Log");
+  frame1_ = createFrame(form_, wide(zoom_.logCaption()));
   text1_ = std::make_unique<LogView>(frame1_);
   SetWindowPos(frame1_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   // Over the log, so the frames keep their layout.
   text1_->model().highlight(findBar_);
   find_ =
       std::make_unique<FindBox>(form_, findBar_, *text1_, [this] { SetFocus(text2_->handle()); });
-  ACCEL find{FVIRTKEY | FCONTROL, 'F', kFindCommand};
-  accelerators_ = CreateAcceleratorTableW(&find, 1);
+  accelerators_ = createAccelerators();
   useMessageFont();
+  followContrastTheme();
 
   formLoad(console_);
   render();
@@ -105,8 +137,10 @@ Form1::Form1(HINSTANCE instance, Services services)
 
 Form1::~Form1() {
   DestroyAcceleratorTable(accelerators_);
-  if (font_ != nullptr) {
-    DeleteObject(font_);
+  for (HFONT font : {font_, zoomedFont_}) {
+    if (font != nullptr) {
+      DeleteObject(font);
+    }
   }
 }
 
@@ -126,6 +160,18 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         find_->findKey();
         return 0;
       }
+      if (HIWORD(wParam) == 1 && LOWORD(wParam) >= kZoomCommands &&
+          LOWORD(wParam) <= kZoomCommands + static_cast<WORD>(ZoomKey::Reset)) {
+        zoomed(zoom_.press(static_cast<ZoomKey>(LOWORD(wParam) - kZoomCommands)));
+        return 0;
+      }
+      break;
+    // Passed on with Ctrl by the log and the input box.
+    case WM_MOUSEWHEEL:
+      if ((GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0) {
+        zoomed(zoom_.wheel(GET_WHEEL_DELTA_WPARAM(wParam)));
+        return 0;
+      }
       break;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
@@ -135,13 +181,20 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_SYSCOLORCHANGE:
-      // Desktop-coloured boxes take the new desktop colour.
+      // Desktop-coloured boxes take the new desktop colour; a contrast
+      // theme may have come or gone.
+      followContrastTheme();
       text1_->redrawAll();
       InvalidateRect(text2_->handle(), nullptr, TRUE);
       break;
     case WM_SETTINGCHANGE:
       // The message font may have changed.
       useMessageFont();
+      if (wParam == SPI_SETHIGHCONTRAST) {
+        followContrastTheme();
+        text1_->redrawAll();
+        InvalidateRect(text2_->handle(), nullptr, TRUE);
+      }
       break;
     case WM_DPICHANGED: {
       const auto* suggested = reinterpret_cast<const RECT*>(lParam);
@@ -220,13 +273,14 @@ void Form1::render() {
 // system's current choice.
 LRESULT Form1::paintBox(HDC dc, HWND box) {
   Brush* brush = nullptr;
+  const ViewColours shown = viewColours(console_.window, contrast_);
   const BoxColours* colours = nullptr;
   if (box == text1_->handle()) {
     brush = &brush1_;
-    colours = &console_.window.text1;
+    colours = &shown.log;
   } else if (box == text2_->handle()) {
     brush = &brush2_;
-    colours = &console_.window.text2;
+    colours = &shown.input;
   } else {
     return 0;
   }
@@ -264,14 +318,61 @@ void Form1::placeFindBox() {
 // window's DPI.
 void Form1::useMessageFont() {
   HFONT font = createControlFont(windowDpi(form_));
-  for (HWND control : {frame1_, text1_->handle(), frame2_, text2_->handle()}) {
+  for (HWND control : {frame1_, frame2_}) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
+  std::swap(font, font_);
+  useBoxFont();
+  if (font != nullptr) {
+    DeleteObject(font);
+  }
+}
+
+// The log, the input box and the find box in the message font at the zoom.
+void Form1::useBoxFont() {
+  HFONT font = font_;
+  HFONT zoomed = nullptr;
+  if (zoom_.percent() != Zoom::kNormal) {
+    LOGFONTW scaled{};
+    GetObjectW(font_, sizeof scaled, &scaled);
+    scaled.lfHeight = static_cast<LONG>(std::lround(zoom_.scaled(scaled.lfHeight)));
+    scaled.lfWidth = static_cast<LONG>(std::lround(zoom_.scaled(scaled.lfWidth)));
+    zoomed = CreateFontIndirectW(&scaled);
+    if (zoomed != nullptr) {
+      font = zoomed;
+    }
+  }
+  for (HWND control : {text1_->handle(), text2_->handle()}) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
   find_->setFont(font);
-  if (font_ != nullptr) {
-    DeleteObject(font_);
+  placeFindBox();
+  std::swap(zoomed, zoomedFont_);
+  if (zoomed != nullptr) {
+    DeleteObject(zoomed);
   }
-  font_ = font;
+}
+
+// The frames keep their font and the window its size. The log's name, its
+// frame's caption, changes.
+void Form1::zoomed(bool changed) {
+  if (!changed) {
+    return;
+  }
+  useBoxFont();
+  SetWindowTextW(frame1_, wide(zoom_.logCaption()));
+  text1_->renamed();
+}
+
+// Under a contrast theme the boxes and their marks take the system's
+// colours. Wine has no contrast themes: there the answer comes from the
+// question asked, and only a real Windows shows the theme's own colours
+// coming and going with it.
+void Form1::followContrastTheme() {
+  contrast_ = contrastTheme_();
+  const ViewColours shown = viewColours(console_.window, contrast_);
+  text1_->setMarks(shown.selection, shown.found);
+  find_->tintNothingFound(shown.tintNothingFound);
 }
 
 // The designed client area, centred in the screen's work area.

@@ -2,6 +2,7 @@
 
 #include "app/InputHistory.h"
 #include "app/InputLine.h"
+#include "app/Zoom.h"
 #include "app/logview/FindBar.h"
 #include "app/win32/FindBox.h"
 #include "app/win32/InputBox.h"
@@ -10,21 +11,29 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 
 namespace zor {
 
+// Whether the system's contrast theme (high contrast) is on.
+bool systemContrastTheme();
+
 // The console window. It shows the console's state and forwards key presses
-// and life-cycle events to it; every decision is the console's.
+// and life-cycle events to it; every decision is the console's. It asks
+// `contrastTheme` whether the system's contrast theme is on, at the start
+// and whenever the system's colours or that setting change.
 class Form1 {
  public:
-  Form1(HINSTANCE instance, Services services);
+  Form1(HINSTANCE instance, Services services,
+        std::function<bool()> contrastTheme = systemContrastTheme);
   ~Form1();
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
 
   HWND handle() const { return form_; }
-  // The window's keyboard shortcuts (Ctrl+F), for the message loop.
+  // The window's keyboard shortcuts (Ctrl+F, the zoom keys), for the
+  // message loop.
   HACCEL accelerators() const { return accelerators_; }
 
  private:
@@ -47,6 +56,9 @@ class Form1 {
   void formResize();
   void placeFindBox();
   void useMessageFont();
+  void useBoxFont();
+  void zoomed(bool changed);
+  void followContrastTheme();
   void placeCentred();
   LRESULT paintBox(HDC dc, HWND box);
 
@@ -63,6 +75,10 @@ class Form1 {
   HACCEL accelerators_ = nullptr;
   HWND focus_ = nullptr;
   HFONT font_ = nullptr;
+  HFONT zoomedFont_ = nullptr;  // the boxes' font when not at 100%
+  Zoom zoom_;
+  std::function<bool()> contrastTheme_;
+  bool contrast_ = false;
   Brush brush1_;
   Brush brush2_;
   BoxColours painted1_;

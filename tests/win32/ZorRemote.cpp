@@ -25,6 +25,9 @@
 //                                           through MSAA and UI Automation, UTF-8
 //        zor_remote.exe redraw              tells the window the system's colours changed,
 //                                           so that it draws everything again
+//        zor_remote.exe zoom                writes the log frame's caption, UTF-8, then
+//                                           where the log's caret is, x y height in
+//                                           pixels, or "none" when it is elsewhere
 #include <windows.h>
 
 #include <oleacc.h>
@@ -46,16 +49,23 @@ HWND findForm() {
   return nullptr;
 }
 
-HWND findFrame(HWND form, const wchar_t* caption) {
-  return FindWindowExW(form, nullptr, L"BUTTON", caption);
-}
-
 // The log view and the input box, each inside its frame.
 constexpr wchar_t kLogClass[] = L"ZorLogView";
 constexpr wchar_t kInputClass[] = L"EDIT";
 
-HWND findBox(const wchar_t* frameCaption, const wchar_t* className) {
-  return FindWindowExW(findFrame(findForm(), frameCaption), nullptr, className, nullptr);
+// The frame that holds a box of the class, whatever its caption says.
+HWND frameOf(HWND form, const wchar_t* className) {
+  for (HWND frame = FindWindowExW(form, nullptr, L"BUTTON", nullptr); frame != nullptr;
+       frame = FindWindowExW(form, frame, L"BUTTON", nullptr)) {
+    if (FindWindowExW(frame, nullptr, className, nullptr) != nullptr) {
+      return frame;
+    }
+  }
+  return nullptr;
+}
+
+HWND findBox(const wchar_t* className) {
+  return FindWindowExW(frameOf(findForm(), className), nullptr, className, nullptr);
 }
 
 // A control's name, position in its parent's client area, and size, in pixels.
@@ -77,8 +87,8 @@ int writeGeometry(HWND form, int argc, wchar_t* argv[]) {
   GetClientRect(form, &client);
   std::printf("Form1 %ld %ld %ld %ld client %ld %ld\n", outer.left, outer.top,
               outer.right - outer.left, outer.bottom - outer.top, client.right, client.bottom);
-  HWND frame1 = findFrame(form, L"日志Log");
-  HWND frame2 = findFrame(form, L"输入Input");
+  HWND frame1 = frameOf(form, kLogClass);
+  HWND frame2 = frameOf(form, kInputClass);
   writePlace("Frame1", frame1);
   writePlace("Text1", FindWindowExW(frame1, nullptr, kLogClass, nullptr));
   writePlace("Frame2", frame2);
@@ -126,10 +136,8 @@ std::wstring controlText(HWND control) {
 
 int writeLog(HWND log) { return writeUtf8(controlText(log)); }
 
-// The frame that holds the input box, whatever its caption says.
 int writeInput(HWND form) {
-  for (HWND frame = FindWindowExW(form, nullptr, L"BUTTON", nullptr); frame != nullptr;
-       frame = FindWindowExW(form, frame, L"BUTTON", nullptr)) {
+  if (HWND frame = frameOf(form, kInputClass)) {
     if (HWND box = FindWindowExW(frame, nullptr, kInputClass, nullptr)) {
       std::wstring text = controlText(box);
       // The positions come back in the result: the box's own pointers would
@@ -239,6 +247,22 @@ int writeReaders(HWND log) {
   return writeUtf8(text);
 }
 
+// The caret as the system holds it for the window's thread.
+int writeZoom(HWND log) {
+  std::wstring text = controlText(GetParent(log)) + L"\n";
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  if (GetGUIThreadInfo(GetWindowThreadProcessId(log, nullptr), &thread) &&
+      thread.hwndCaret == log) {
+    const RECT& caret = thread.rcCaret;
+    text += std::to_wstring(caret.left) + L" " + std::to_wstring(caret.top) + L" " +
+            std::to_wstring(caret.bottom - caret.top) + L"\n";
+  } else {
+    text += L"none\n";
+  }
+  return writeUtf8(text);
+}
+
 // Popup menus are top-level windows of the system's menu class.
 BOOL CALLBACK findShownMenu(HWND window, LPARAM found) {
   wchar_t name[16] = {};
@@ -273,11 +297,11 @@ int wmain(int argc, wchar_t* argv[]) {
     return form == nullptr ? 1 : writeGeometry(form, argc, argv);
   }
   if (command == L"log" && argc == 2) {
-    HWND log = findBox(L"日志Log", kLogClass);
+    HWND log = findBox(kLogClass);
     return log == nullptr ? 1 : writeLog(log);
   }
   if (command == L"readers" && argc == 2) {
-    HWND log = findBox(L"日志Log", kLogClass);
+    HWND log = findBox(kLogClass);
     return log == nullptr ? 1 : writeReaders(log);
   }
   if (command == L"find" && argc == 2) {
@@ -292,6 +316,10 @@ int wmain(int argc, wchar_t* argv[]) {
     std::wprintf(L"%ls %ls\n", IsWindowVisible(box) ? L"shown" : L"hidden", count);
     return 0;
   }
+  if (command == L"zoom" && argc == 2) {
+    HWND log = findBox(kLogClass);
+    return log == nullptr ? 1 : writeZoom(log);
+  }
   if (command == L"redraw" && argc == 2) {
     HWND form = findForm();
     return form == nullptr ? 1 : (SendMessageW(form, WM_SYSCOLORCHANGE, 0, 0), 0);
@@ -304,7 +332,7 @@ int wmain(int argc, wchar_t* argv[]) {
     return writeClipboard();
   }
   if (command == L"log-origin" && argc == 2) {
-    HWND log = findBox(L"日志Log", kLogClass);
+    HWND log = findBox(kLogClass);
     POINT origin{0, 0};
     if (log == nullptr || !ClientToScreen(log, &origin)) {
       return 1;
@@ -312,13 +340,13 @@ int wmain(int argc, wchar_t* argv[]) {
     std::printf("%ld %ld\n", origin.x, origin.y);
     return 0;
   }
-  HWND input = findBox(L"输入Input", kInputClass);
+  HWND input = findBox(kInputClass);
   if (input == nullptr || argc != 3 ||
       (command != L"load" && command != L"say" && command != L"type")) {
     std::fputs(
         "usage: zor_remote.exe log | input | clipboard | log-origin | desktop-colour |\n"
         "                      geometry [w h] | double-click-time | menu | find | readers |\n"
-        "                      redraw |\n"
+        "                      redraw | zoom |\n"
         "                      load <file> | say <count> | type <count>\n",
         stderr);
     return 1;
