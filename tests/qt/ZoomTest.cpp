@@ -14,6 +14,7 @@ class ZoomTest : public WindowFixture {
  protected:
   // Lines long enough to wrap, the first row on screen inside one of them.
   ZoomTest() {
+    QApplication::setActiveWindow(&form);
     for (int i = 0; i < 20; ++i) {
       type(QStringLiteral("say ") + QStringLiteral("word%1 ").arg(i).repeated(30));
     }

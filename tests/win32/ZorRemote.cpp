@@ -16,6 +16,9 @@
 //                                           text with the selection in brackets, UTF-8
 //        zor_remote.exe load <file>         clears the log and loads <file>.txt, timed
 //        zor_remote.exe say <count>         enters <count> "say" lines, timed
+//        zor_remote.exe zoom-steps <count>  zooms in and out in turn <count> times, a
+//                                           wheel notch with Ctrl each, and draws the
+//                                           log each time, timed; then back to 100%
 //        zor_remote.exe type <count>        puts the same line in the input box <count>
 //                                           times without entering it, timed, then
 //                                           empties the box
@@ -342,12 +345,13 @@ int wmain(int argc, wchar_t* argv[]) {
   }
   HWND input = findBox(kInputClass);
   if (input == nullptr || argc != 3 ||
-      (command != L"load" && command != L"say" && command != L"type")) {
+      (command != L"load" && command != L"say" && command != L"type" && command != L"zoom-steps")) {
     std::fputs(
         "usage: zor_remote.exe log | input | clipboard | log-origin | desktop-colour |\n"
         "                      geometry [w h] | double-click-time | menu | find | readers |\n"
         "                      redraw | zoom |\n"
-        "                      load <file> | say <count> | type <count>\n",
+        "                      load <file> | say <count> | type <count> |\n"
+        "                      zoom-steps <count>\n",
         stderr);
     return 1;
   }
@@ -363,6 +367,24 @@ int wmain(int argc, wchar_t* argv[]) {
     return 0;
   }
   const int count = std::max(1, _wtoi(argv[2]));
+  if (command == L"zoom-steps") {
+    HWND form = findForm();
+    HWND log = findBox(kLogClass);
+    const auto notch = [form](int delta) {
+      SendMessageW(form, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, delta), 0);
+    };
+    QueryPerformanceCounter(&start);
+    for (int done = 0; done < count; ++done) {
+      notch(done % 2 == 0 ? WHEEL_DELTA : -WHEEL_DELTA);
+      RedrawWindow(log, nullptr, nullptr, RDW_UPDATENOW);
+    }
+    QueryPerformanceCounter(&end);
+    if (count % 2 != 0) {
+      notch(-WHEEL_DELTA);
+    }
+    std::wprintf(L"one zoom step: %.3f ms (mean of %d)\n", milliseconds(start, end) / count, count);
+    return 0;
+  }
   const std::wstring line = L"say The quick brown fox 跳过了懒狗";
   const bool typeOnly = command == L"type";
   QueryPerformanceCounter(&start);
