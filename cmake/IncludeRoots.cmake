@@ -6,16 +6,19 @@
 # does not build; the same for pages and ai including each other, for
 # anything below app including "app/...", and for the shared app code
 # including a front-end's "app/qt/..." or "app/batch/...". Tests,
-# benchmarks and fuzz targets see the whole project.
+# benchmarks and fuzz targets see the whole project. Subfolders named after
+# the target hold headers of the same library.
 function(zor_include_root target)
   file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
   set(root ${PROJECT_BINARY_DIR}/include-roots/${target})
   file(REMOVE_RECURSE ${root})
-  file(MAKE_DIRECTORY ${root}/${folder})
-  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
-  foreach(header IN LISTS headers)
-    get_filename_component(name ${header} NAME)
-    file(CREATE_LINK ${header} ${root}/${folder}/${name} SYMBOLIC)
+  foreach(part IN ITEMS . ${ARGN})
+    file(MAKE_DIRECTORY ${root}/${folder}/${part})
+    file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${part}/*.h)
+    foreach(header IN LISTS headers)
+      get_filename_component(name ${header} NAME)
+      file(CREATE_LINK ${header} ${root}/${folder}/${part}/${name} SYMBOLIC)
+    endforeach()
   endforeach()
   get_target_property(type ${target} TYPE)
   if(type STREQUAL "EXECUTABLE")

@@ -56,9 +56,11 @@ std::error_code TextFileWriter::create(const std::filesystem::path& target) {
     return error_ = opened;
   }
   error_ = createTemporary(destination_.parent_path());
-  if (error_ && exists) {
+  if (exists &&
+      (error_ == std::errc::permission_denied || error_ == std::errc::operation_not_permitted)) {
     // The directory may not be written: the text waits in the system's
-    // temporary directory, if there is one.
+    // temporary directory, if there is one. A failing disk is no reason
+    // to write into the file in place.
     std::error_code noTemporary;
     const std::filesystem::path elsewhere = std::filesystem::temp_directory_path(noTemporary);
     if (!noTemporary) {

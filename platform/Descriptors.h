@@ -37,7 +37,6 @@ std::error_code writeAll(int descriptor, std::string_view bytes);
 // descriptor.
 int binaryMode(int descriptor);
 
-int syncNative(int descriptor);
 int resizeNative(int descriptor, std::uint64_t size);
 // Gives the file `descriptor` the owner and permission bits of `original`.
 int copyAccessNative(int descriptor, int original);

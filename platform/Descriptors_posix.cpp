@@ -1,5 +1,7 @@
 #include "platform/Descriptors.h"
 
+#include "platform/FileCalls.h"
+
 #include <cerrno>
 
 #include <fcntl.h>
@@ -17,7 +19,7 @@ const int kCreating = O_WRONLY | O_CREAT | O_EXCL;
 int openNative(const std::filesystem::path& path, int flags) {
   int descriptor = -1;
   do {
-    descriptor = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
+    descriptor = systemFileCalls().open(path.c_str(), flags | O_CLOEXEC, 0666);
   } while (descriptor < 0 && errno == EINTR);
   return descriptor;
 }
@@ -25,9 +27,9 @@ long long readNative(int descriptor, char* data, std::size_t size) {
   return ::read(descriptor, data, size);
 }
 long long writeNative(int descriptor, const char* data, std::size_t size) {
-  return ::write(descriptor, data, size);
+  return systemFileCalls().write(descriptor, data, size);
 }
-int closeNative(int descriptor) { return ::close(descriptor); }
+int closeNative(int descriptor) { return systemFileCalls().close(descriptor); }
 int statusNative(int descriptor, Status& status) {
   struct stat native {};
   if (::fstat(descriptor, &native) != 0) {
@@ -42,7 +44,6 @@ int statusNative(int descriptor, Status& status) {
 
 int binaryMode(int descriptor) { return descriptor; }
 
-int syncNative(int descriptor) { return ::fsync(descriptor); }
 int resizeNative(int descriptor, std::uint64_t size) {
   return ::ftruncate(descriptor, static_cast<off_t>(size));
 }

@@ -50,7 +50,6 @@ int binaryMode(int descriptor) {
   return descriptor;
 }
 
-int syncNative(int descriptor) { return _commit(descriptor); }
 int resizeNative(int descriptor, std::uint64_t size) {
   errno = _chsize_s(descriptor, static_cast<long long>(size));
   return errno == 0 ? 0 : -1;

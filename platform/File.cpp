@@ -106,7 +106,7 @@ std::error_code File::read(std::span<char> buffer, std::size_t& count) {
 }
 
 std::error_code File::write(std::string_view bytes) {
-  if (const std::error_code error = writeAll(descriptor_, bytes)) {
+  if (const std::error_code error = writeToFile(descriptor_, bytes)) {
     return error;
   }
   written_ += bytes.size();
@@ -126,10 +126,7 @@ std::error_code File::copyAccessOf(const File& original) {
 }
 
 std::error_code File::syncAndClose() {
-  std::error_code error;
-  if (syncNative(descriptor_) != 0) {
-    error = lastError();
-  }
+  std::error_code error = syncFile(descriptor_);
   // A file system may report a failed write only when the file is closed.
   if (closeNative(std::exchange(descriptor_, -1)) != 0 && !error) {
     error = lastError();

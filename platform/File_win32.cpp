@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <io.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <string>
 
@@ -65,7 +68,39 @@ constexpr DWORD kSettableAttributes = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HI
                                       FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM |
                                       FILE_ATTRIBUTE_TEMPORARY;
 
+// As much as one WriteFile() takes.
+constexpr std::size_t kMostPerCall = std::size_t{1} << 30;
+
 }  // namespace
+
+SystemFileCalls& systemFileCalls() {
+  static SystemFileCalls calls{::WriteFile, ::FlushFileBuffers, ::SetFileAttributesW, ::MoveFileExW,
+                               ::ReplaceFileW};
+  return calls;
+}
+
+// The C library's own writes would give a failure a reason of their own.
+std::error_code writeToFile(int descriptor, std::string_view bytes) {
+  const auto file = reinterpret_cast<HANDLE>(_get_osfhandle(descriptor));
+  while (!bytes.empty()) {
+    DWORD put = 0;
+    const auto size = static_cast<DWORD>(std::min(bytes.size(), kMostPerCall));
+    if (!systemFileCalls().writeFile(file, bytes.data(), size, &put, nullptr)) {
+      return fromSystemError(GetLastError());
+    }
+    if (put == 0) {
+      return std::make_error_code(std::errc::no_space_on_device);
+    }
+    bytes.remove_prefix(put);
+  }
+  return {};
+}
+
+std::error_code syncFile(int descriptor) {
+  const auto file = reinterpret_cast<HANDLE>(_get_osfhandle(descriptor));
+  return systemFileCalls().flushFileBuffers(file) ? std::error_code()
+                                                  : fromSystemError(GetLastError());
+}
 
 // Windows refuses to open a directory as a file with "access denied"; the
 // reason the user is given is the one every system gives for a directory.
@@ -126,16 +161,18 @@ std::error_code refusedForWriting(const std::filesystem::path& path) {
 // An existing file is replaced with ReplaceFileW, which on NTFS keeps what
 // only the old file holds: its access control list, its alternate data
 // streams, its creation time and short name. Wine has none of those to
-// keep, and its ReplaceFileW drops the attributes (hidden, system), so they
-// are read before and set on the new file here. ReplaceFileW takes full
-// paths only under Wine.
+// keep, and its ReplaceFileW drops the attributes (hidden, system), so the
+// new file is given them before it takes the old one's place: a failure on
+// the way leaves the old file as it was, attributes and all. ReplaceFileW
+// takes full paths only under Wine.
 std::error_code replaceNative(const std::filesystem::path& from, const std::filesystem::path& to) {
   const DWORD attributes = GetFileAttributesW(to.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
     return std::make_error_code(std::errc::is_a_directory);
   }
   if (attributes == INVALID_FILE_ATTRIBUTES) {
-    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (systemFileCalls().moveFileEx(from.c_str(), to.c_str(),
+                                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
       return {};
     }
     return fromSystemError(GetLastError());
@@ -157,11 +194,13 @@ std::error_code replaceNative(const std::filesystem::path& from, const std::file
     return fromSystemError(GetLastError());
   }
   CloseHandle(held);
-  if (!ReplaceFileW(fullTo.c_str(), fullFrom.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                    nullptr, nullptr)) {
+  const DWORD kept = attributes & kSettableAttributes;
+  if (!systemFileCalls().setFileAttributes(fullFrom.c_str(),
+                                           kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL) ||
+      !systemFileCalls().replaceFile(fullTo.c_str(), fullFrom.c_str(), nullptr,
+                                     REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
     return fromSystemError(GetLastError());
   }
-  SetFileAttributesW(fullTo.c_str(), attributes & kSettableAttributes);
   return {};
 }
 

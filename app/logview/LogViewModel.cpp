@@ -311,6 +311,8 @@ TextRange LogViewModel::unitAt(std::size_t position, TextUnit unit) {
       return TextRange{shown->lineStart(line),
                        line + 1 < shown->lineCount() ? shown->lineStart(line + 1) : size};
     }
+    case TextUnit::Document:
+      return TextRange{0, size};
   }
   return TextRange{position, position};
 }

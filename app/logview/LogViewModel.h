@@ -67,8 +67,9 @@ enum class CaretMotion {
 
 // The units a screen reader reads the log by: a character (a line end
 // counts as one), a word with the blanks after it, a row as wrapped on
-// screen and a line of the log, each of the last two with its line end.
-enum class TextUnit { Character, Word, Row, Line };
+// screen and a line of the log, each of these two with its line end, and
+// the whole log.
+enum class TextUnit { Character, Word, Row, Line, Document };
 
 // A range of the log's text, [begin, end).
 struct TextRange {
@@ -118,6 +119,7 @@ class LogViewModel {
   const RowSpot& top() const { return top_; }
   const ScrollBarState& scrollBar() const { return scrollBar_; }
   int rowHeight() const { return rows_.rowHeight(); }
+  const TextMetrics& metrics() const { return rows_.metrics(); }
   int rowsOnScreen() const;
 
   // The view's size, or its font, changed.

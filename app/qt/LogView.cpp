@@ -126,20 +126,17 @@ void LogView::refresh() {
   bar->setValue(state.value);
   syncingScrollBar_ = false;
   viewport()->update();
-  const LogSelection& selection = model_.selection();
   if (!QAccessible::isActive()) {
     return;
   }
-  if (selection.start() != announcedStart_ || selection.end() != announcedEnd_) {
-    announcedStart_ = selection.start();
-    announcedEnd_ = selection.end();
-    QAccessibleTextSelectionEvent event(this, static_cast<int>(announcedStart_),
-                                        static_cast<int>(announcedEnd_));
+  const CaretNews news = caretEvents_.update(model_.selection());
+  if (news.caret) {
+    QAccessibleTextCursorEvent event(this, static_cast<int>(*news.caret));
     QAccessible::updateAccessibility(&event);
   }
-  if (selection.caret() != announcedCaret_) {
-    announcedCaret_ = selection.caret();
-    QAccessibleTextCursorEvent event(this, static_cast<int>(announcedCaret_));
+  if (news.selection) {
+    QAccessibleTextSelectionEvent event(this, static_cast<int>(news.selection->begin),
+                                        static_cast<int>(news.selection->end));
     QAccessible::updateAccessibility(&event);
   }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/logview/CaretEvents.h"
 #include "app/logview/LogViewModel.h"
 #include "app/qt/LogViewMetrics.h"
 #include "interpreter/Log.h"
@@ -62,9 +63,7 @@ class LogView final : public QAbstractScrollArea {
   LogViewModel model_{metrics_};
   bool syncingScrollBar_ = false;
   QBasicTimer dragScroll_;
-  std::size_t announcedCaret_ = 0;
-  std::size_t announcedStart_ = 0;
-  std::size_t announcedEnd_ = 0;
+  CaretEvents caretEvents_;
 };
 
 }  // namespace zor

@@ -1,11 +1,11 @@
 #include "app/qt/LogViewAccessible.h"
 
+#include "app/logview/TextNavigation.h"
 #include "app/qt/LogView.h"
 
 #include <QGroupBox>
 
 #include <algorithm>
-#include <optional>
 
 namespace zor {
 
@@ -16,7 +16,7 @@ QAccessibleInterface* logViewFactory(const QString&, QObject* object) {
   return view == nullptr ? nullptr : new LogViewAccessible(view);
 }
 
-std::optional<TextUnit> unitOf(QAccessible::TextBoundaryType type) {
+TextUnit unitOf(QAccessible::TextBoundaryType type) {
   switch (type) {
     case QAccessible::CharBoundary:
       return TextUnit::Character;
@@ -30,7 +30,7 @@ std::optional<TextUnit> unitOf(QAccessible::TextBoundaryType type) {
     case QAccessible::NoBoundary:
       break;
   }
-  return std::nullopt;
+  return TextUnit::Document;
 }
 
 }  // namespace
@@ -114,74 +114,52 @@ void LogViewAccessible::setCursorPosition(int position) {
 
 QString LogViewAccessible::text(int startOffset, int endOffset) const {
   const std::size_t end = endOffset < 0 ? size() : clamped(endOffset);
-  const std::size_t begin = std::min(clamped(startOffset), end);
-  return begin == end ? QString() : textIn(begin, end, nullptr, nullptr);
+  return textIn({std::min(clamped(startOffset), end), end}, nullptr, nullptr);
 }
 
-QString LogViewAccessible::textIn(std::size_t begin, std::size_t end, int* startOffset,
-                                  int* endOffset) const {
+QString LogViewAccessible::textIn(TextRange range, int* startOffset, int* endOffset) const {
   if (startOffset != nullptr) {
-    *startOffset = static_cast<int>(begin);
-    *endOffset = static_cast<int>(end);
+    *startOffset = static_cast<int>(range.begin);
+    *endOffset = static_cast<int>(range.end);
+  }
+  if (range.begin == range.end) {
+    return QString();
   }
   const std::u16string& text = view()->model().log()->text();
-  return QString(reinterpret_cast<const QChar*>(text.data() + begin),
-                 static_cast<qsizetype>(end - begin));
+  return QString(reinterpret_cast<const QChar*>(text.data() + range.begin),
+                 static_cast<qsizetype>(range.end - range.begin));
 }
 
 QString LogViewAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                         int* startOffset, int* endOffset) const {
-  const std::optional<TextUnit> unit = unitOf(boundaryType);
-  if (view()->model().log() == nullptr) {
-    *startOffset = *endOffset = 0;
-    return QString();
-  }
-  if (!unit) {
-    return textIn(0, size(), startOffset, endOffset);
-  }
-  const TextRange range = view()->model().unitAt(clamped(offset), *unit);
-  return textIn(range.begin, range.end, startOffset, endOffset);
+  const TextRange range = TextNavigation(view()->model()).at(clamped(offset), unitOf(boundaryType));
+  return textIn(range, startOffset, endOffset);
 }
 
 QString LogViewAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                             int* startOffset, int* endOffset) const {
-  const std::optional<TextUnit> unit = unitOf(boundaryType);
-  if (view()->model().log() == nullptr || !unit) {
-    *startOffset = *endOffset = 0;
-    return QString();
-  }
-  LogViewModel& model = view()->model();
-  const std::size_t at = model.unitAt(clamped(offset), *unit).begin;
-  const TextRange range = at == 0 ? TextRange{} : model.unitAt(at - 1, *unit);
-  return textIn(range.begin, range.end, startOffset, endOffset);
+  const TextRange range =
+      TextNavigation(view()->model()).before(clamped(offset), unitOf(boundaryType));
+  return textIn(range, startOffset, endOffset);
 }
 
 QString LogViewAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                            int* startOffset, int* endOffset) const {
-  const std::optional<TextUnit> unit = unitOf(boundaryType);
-  if (view()->model().log() == nullptr || !unit) {
-    *startOffset = *endOffset = static_cast<int>(size());
-    return QString();
-  }
-  LogViewModel& model = view()->model();
-  const TextRange range = model.unitAt(model.unitAt(clamped(offset), *unit).end, *unit);
-  return textIn(range.begin, range.end, startOffset, endOffset);
+  const TextRange range =
+      TextNavigation(view()->model()).after(clamped(offset), unitOf(boundaryType));
+  return textIn(range, startOffset, endOffset);
 }
 
 int LogViewAccessible::characterCount() const { return static_cast<int>(size()); }
 
 // Only the characters on screen have a place.
 QRect LogViewAccessible::characterRect(int offset) const {
-  LogViewModel& model = view()->model();
-  const std::size_t position = clamped(offset);
-  const auto box = model.caretBoxAt(position);
+  const auto box = TextNavigation(view()->model()).characterBox(clamped(offset));
   if (!box) {
     return QRect();
   }
-  const auto next = model.caretBoxAt(model.unitAt(position, TextUnit::Character).end);
-  const int width = next && next->top == box->top ? std::max(next->left - box->left, 1) : 1;
   const QPoint corner = view()->viewport()->mapToGlobal(QPoint(box->left, box->top));
-  return QRect(corner.x(), corner.y(), width, box->height);
+  return QRect(corner.x(), corner.y(), box->width, box->height);
 }
 
 int LogViewAccessible::offsetAtPoint(const QPoint& point) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/logview/LogViewModel.h"
+
 #include <QAccessibleWidget>
 
 namespace zor {
@@ -44,7 +46,7 @@ class LogViewAccessible final : public QAccessibleWidget, public QAccessibleText
   LogView* view() const;
   std::size_t size() const;
   std::size_t clamped(int offset) const;
-  QString textIn(std::size_t begin, std::size_t end, int* startOffset, int* endOffset) const;
+  QString textIn(TextRange range, int* startOffset, int* endOffset) const;
 };
 
 }  // namespace zor

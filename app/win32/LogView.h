@@ -5,7 +5,7 @@
 #include "app/logview/LogViewModel.h"
 #include "app/win32/BackBuffer.h"
 #include "app/win32/LogViewMetrics.h"
-#include "app/win32/ScreenReaders.h"
+#include "app/win32/accessibility/ScreenReaders.h"
 #include "interpreter/Log.h"
 
 #include <windows.h>

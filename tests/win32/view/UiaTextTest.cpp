@@ -1,7 +1,7 @@
 #include "app/win32/Fonts.h"
 #include "app/win32/LogView.h"
-#include "app/win32/UiaProvider.h"
-#include "app/win32/UiaTextPattern.h"
+#include "app/win32/accessibility/UiaProvider.h"
+#include "app/win32/accessibility/UiaTextPattern.h"
 #include "interpreter/Log.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "app/win32/UiaProvider.h"
+#include "app/win32/accessibility/UiaProvider.h"
 
 #include "app/win32/LogView.h"
-#include "app/win32/UiaCore.h"
-#include "app/win32/UiaTextProvider.h"
+#include "app/win32/accessibility/UiaCore.h"
+#include "app/win32/accessibility/UiaTextProvider.h"
 
 namespace zor {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/logview/LogViewModel.h"
-#include "app/win32/UiaTextPattern.h"
+#include "app/win32/accessibility/UiaTextPattern.h"
 
 #include <cstddef>
 

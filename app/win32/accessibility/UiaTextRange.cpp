@@ -1,9 +1,9 @@
-#include "app/win32/UiaTextRange.h"
+#include "app/win32/accessibility/UiaTextRange.h"
 
 #include "app/logview/TextNeedle.h"
 #include "app/win32/LogView.h"
-#include "app/win32/UiaCore.h"
-#include "app/win32/UiaProvider.h"
+#include "app/win32/accessibility/UiaCore.h"
+#include "app/win32/accessibility/UiaProvider.h"
 
 #include <algorithm>
 #include <optional>

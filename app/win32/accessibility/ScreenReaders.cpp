@@ -1,9 +1,9 @@
-#include "app/win32/ScreenReaders.h"
+#include "app/win32/accessibility/ScreenReaders.h"
 
 #include "app/win32/LogView.h"
-#include "app/win32/LogViewAccessible.h"
-#include "app/win32/UiaCore.h"
-#include "app/win32/UiaProvider.h"
+#include "app/win32/accessibility/LogViewAccessible.h"
+#include "app/win32/accessibility/UiaCore.h"
+#include "app/win32/accessibility/UiaProvider.h"
 
 #include <algorithm>
 

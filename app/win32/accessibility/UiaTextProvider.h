@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/win32/UiaTextPattern.h"
+#include "app/win32/accessibility/UiaTextPattern.h"
 
 namespace zor {
 

@@ -1,4 +1,4 @@
-#include "app/win32/LogViewAccessible.h"
+#include "app/win32/accessibility/LogViewAccessible.h"
 
 #include "app/win32/LogView.h"
 
