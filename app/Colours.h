@@ -10,10 +10,6 @@ namespace zor {
 // now: a plain value as it is, a system colour as the system shows it.
 ColourRef paintedColour(ColourRef reference);
 
-constexpr bool operator==(const BoxColours& a, const BoxColours& b) {
-  return a.background == b.background && a.text == b.text;
-}
-
 // A reference to one of the system's colours, by the system's numbers.
 constexpr ColourRef systemColourRef(std::uint32_t number) { return 0x80000000 | number; }
 inline constexpr ColourRef kWindowColour = systemColourRef(5);

@@ -20,9 +20,9 @@ InputLine::InputLine(InputHistory& history, const FormVariables& vars,
 
 std::u16string InputLine::caption() const {
   if (!searching_) {
-    return std::u16string(kCaption);
+    return std::u16string(kInputCaption);
   }
-  return std::u16string(kCaption) + u" (搜索历史 search: " + query_ +
+  return std::u16string(kInputCaption) + u" (搜索历史 search: " + query_ +
          (failing_ ? u": 无匹配 no match)" : u")");
 }
 

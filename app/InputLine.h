@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/InputHistory.h"
+#include "app/WindowTexts.h"
 #include "interpreter/CommandTable.h"
 #include "interpreter/Console.h"
 
@@ -60,8 +61,6 @@ enum class LineKey {
 // caption shows the text sought, and when no line holds it.
 class InputLine {
  public:
-  static constexpr std::u16string_view kCaption = u"输入Input";
-
   InputLine(InputHistory& history, const FormVariables& vars, std::span<const CommandRow> commands);
 
   const LineBox& box() const noexcept { return box_; }

@@ -1,5 +1,7 @@
 #include "app/Zoom.h"
 
+#include "app/WindowTexts.h"
+
 #include <algorithm>
 #include <iterator>
 

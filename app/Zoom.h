@@ -35,7 +35,6 @@ class Zoom {
   static constexpr int kNormal = 100;
   // A wheel notch: finer wheels add up to one.
   static constexpr int kWheelNotch = 120;
-  static constexpr std::u16string_view kLogCaption = u"日志Log";
 
   int percent() const { return percent_; }
 

@@ -34,11 +34,16 @@ inline constexpr ColourRef kDesktopColour = 0x80000001;
 struct BoxColours {
   ColourRef background = kWhite;
   ColourRef text = kBlack;
+
+  friend bool operator==(const BoxColours&, const BoxColours&) = default;
 };
+
+// The window's caption as designed.
+inline constexpr char16_t kFormCaption[] = u"ZOR命令符-DEZEZA";
 
 // What the front-end shows of the window besides the two text boxes' text.
 struct WindowState {
-  std::u16string caption = u"ZOR命令符-DEZEZA";
+  std::u16string caption = kFormCaption;
   bool visible = true;
   // Set by the stop command: the process is to end at once, without the
   // unload step.

@@ -1,16 +1,13 @@
 #include "app/qt/Form1.h"
 
 #include "app/Colours.h"
-#include "app/ConsoleCommands.h"
-#include "app/Form.h"
-#include "app/KeyHandler.h"
 #include "app/Layout.h"
 #include "app/Twips.h"
+#include "app/WindowTexts.h"
 #include "app/qt/FindBox.h"
 #include "app/qt/InputBox.h"
 #include "app/qt/LogView.h"
 #include "app/qt/QtColour.h"
-#include "interpreter/KeyPress.h"
 
 #include <QAccessible>
 #include <QCloseEvent>
@@ -20,6 +17,7 @@
 #include <QShortcut>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zor {
@@ -64,22 +62,22 @@ QFont zoomedFont(QFont font, const Zoom& zoom) {
 
 }  // namespace
 
-Form1::Form1(Services services)
-    : console_(std::move(services)), line_(history_, console_.vars, consoleCommands().table) {
+Form1::Form1(Services services) : controller_(std::move(services)) {
   setObjectName(QStringLiteral("Form1"));
   // Created in the order Frame2, Text2, Frame1, Text1; tabbed in the order
   // Frame1, Text1, Frame2, Text2.
-  frame2_ = new QGroupBox(QString::fromStdU16String(line_.caption()), this);
+  frame2_ = new QGroupBox(this);
   frame2_->setObjectName(QStringLiteral("Frame2"));
-  text2_ = new InputBox(frame2_, line_, [this](char16_t key) { keyPress(key); });
-  frame1_ = new QGroupBox(QString::fromStdU16String(zoom_.logCaption()), this);
+  text2_ =
+      new InputBox(frame2_, controller_, [this](const WindowUpdate& update) { apply(update); });
+  frame1_ = new QGroupBox(QString::fromUtf16(kLogCaption), this);
   frame1_->setObjectName(QStringLiteral("Frame1"));
   text1_ = new LogView(frame1_);
   setTabOrder(text1_, text2_);
-  text1_->model().highlight(findBar_);
+  text1_->model().highlight(controller_.findBar());
   // Over the log, so the frames keep their layout; created after them, so
   // it is drawn on top.
-  find_ = new FindBox(this, findBar_, *text1_, [this] { text2_->setFocus(); });
+  find_ = new FindBox(this, controller_.findBar(), *text1_, [this] { text2_->setFocus(); });
   connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, find_, &FindBox::findKey);
   // Qt's keys for '=', '+', '-' and '0' are their characters; the keypad's
   // match them too.
@@ -93,8 +91,7 @@ Form1::Form1(Services services)
   text1_->viewport()->installEventFilter(this);
   text2_->installEventFilter(this);
 
-  formLoad(console_);
-  render();
+  apply(controller_.load());
 
   const double dpiX = logicalDpiX();
   const double dpiY = logicalDpiY();
@@ -108,48 +105,46 @@ Form1::Form1(Services services)
   if (const QScreen* s = screen()) {
     move(s->availableGeometry().center() - rect().center());
   }
-  text2_->setFocus();
 }
 
-void Form1::keyPress(char16_t keyCode) {
-  console_.input = text2_->text().toStdU16String();
-  if (keyCode == kEnter) {
-    history_.add(console_.input);
+void Form1::apply(const WindowUpdate& update) {
+  if (update.log != nullptr) {
+    text1_->mirror(*update.log);
+    find_->logChanged();
   }
-  handleKey(console_, keyCode);
-  render();
-  if (console_.window.stopRequested) {
+  if (update.input) {
+    text2_->showEdit(*update.input);
+  }
+  if (update.inputCaption) {
+    frame2_->setTitle(QString::fromStdU16String(*update.inputCaption));
+  }
+  if (update.caption) {
+    setWindowTitle(shownCaption(*update.caption));
+  }
+  if (update.logColours) {
+    paint(text1_, *update.logColours);
+  }
+  if (update.inputColours) {
+    paint(text2_, *update.inputColours);
+  }
+  if (update.visible) {
+    setVisible(*update.visible);
+  }
+  if (update.focus) {
+    text2_->setFocus();
+  }
+  if (update.quit) {
+    QCoreApplication::quit();
+  }
+  if (update.stop) {
     emit stopRequested();
   }
-}
-
-void Form1::render() {
-  text1_->mirror(console_.log);
-  find_->logChanged();
-  const QString input = QString::fromStdU16String(console_.input);
-  if (text2_->text() != input) {
-    text2_->setText(input);
-  }
-  const QString caption = shownCaption(console_.window.caption);
-  if (windowTitle() != caption) {
-    setWindowTitle(caption);
-  }
-  paintBoxes();
-  if (!console_.window.visible) {
-    hide();
-  }
-}
-
-// System colours are looked up again when the system's colours change.
-void Form1::paintBoxes() {
-  paint(text1_, console_.window.text1);
-  paint(text2_, console_.window.text2);
 }
 
 void Form1::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::ApplicationPaletteChange) {
-    paintBoxes();
+    apply(controller_.coloursChanged());
   }
 }
 
@@ -216,9 +211,8 @@ void Form1::zoomed(bool changed) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-  formUnload(console_);
   event->accept();
-  QCoreApplication::quit();
+  apply(controller_.close());
 }
 
 }  // namespace zor

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "app/InputHistory.h"
-#include "app/InputLine.h"
+#include "app/WindowController.h"
 #include "app/Zoom.h"
-#include "app/logview/FindBar.h"
 #include "interpreter/Console.h"
 
 #include <QFont>
@@ -17,15 +15,15 @@ class FindBox;
 class InputBox;
 class LogView;
 
-// The console window. It shows the console's state and forwards key presses
-// and life-cycle events to it; every decision is the console's.
+// The console window. It hands its events to the window controller and
+// shows what that says; every decision is the controller's.
 class Form1 final : public QWidget {
   Q_OBJECT
 
  public:
   explicit Form1(Services services);
 
-  Console& console() { return console_; }
+  Console& console() { return controller_.console(); }
 
  signals:
   // The stop command: the process is to end at once, without unloading.
@@ -39,21 +37,16 @@ class Form1 final : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void keyPress(char16_t keyCode);
+  void apply(const WindowUpdate& update);
   void formResize();
-  void render();
-  void paintBoxes();
   void placeFindBox();
   void zoomed(bool changed);
 
-  Console console_;
-  InputHistory history_;
-  InputLine line_;
+  WindowController controller_;
   QGroupBox* frame2_;
   InputBox* text2_;
   QGroupBox* frame1_;
   LogView* text1_;
-  FindBar findBar_;
   FindBox* find_;
   Zoom zoom_;
   // The fonts at 100%.

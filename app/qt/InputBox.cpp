@@ -1,9 +1,9 @@
 #include "app/qt/InputBox.h"
 
-#include "app/InputLine.h"
+#include "app/InputBoxEdit.h"
 #include "app/PastedLine.h"
+#include "app/WindowController.h"
 
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QValidator>
 
@@ -72,55 +72,32 @@ std::optional<LineKey> lineKey(const QKeyEvent& event) {
 
 }  // namespace
 
-InputBox::InputBox(QGroupBox* frame, InputLine& line, std::function<void(char16_t)> keyPress)
-    : QLineEdit(frame), frame_(frame), line_(line), keyPress_(std::move(keyPress)) {
+InputBox::InputBox(QWidget* frame, WindowController& controller, Apply apply)
+    : QLineEdit(frame), controller_(controller), apply_(std::move(apply)) {
   setObjectName(QStringLiteral("Text2"));
   setValidator(new SingleLine(this));
 }
 
 void InputBox::keyPressEvent(QKeyEvent* event) {
-  const std::optional<LineKey> key = lineKey(*event);
-  if (key == LineKey::Enter) {
-    line_.press(state(), LineKey::Enter);
-    showLine();
-  }
   const QString text = event->text();
-  for (const QChar c : text) {
-    keyPress_(c.unicode());
-  }
-  if (key == LineKey::Enter) {
-    event->accept();
-    return;
-  }
-  if (key) {
-    const bool taken = line_.press(state(), *key);
-    showLine();
-    if (taken) {
-      event->accept();
-      return;
-    }
-  }
+  const std::u16string chars = text.toStdU16String();
   const bool typing = text.size() == 1 && text.front().isPrint() &&
                       !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-  if (typing && line_.type(state(), text.front().unicode())) {
-    showLine();
+  const WindowUpdate update =
+      controller_.inputKey(state(), InputKey{lineKey(*event), chars, typing});
+  apply_(update);
+  if (update.keyTaken) {
     event->accept();
     return;
   }
   QLineEdit::keyPressEvent(event);
-  if (typing) {
-    line_.typed(state());
-  } else {
-    line_.edited(state());
-  }
-  showLine();
+  apply_(controller_.inputEdited(state(), typing));
 }
 
 // Leaving for the context menu or another window is no leaving of the box.
 void InputBox::focusOutEvent(QFocusEvent* event) {
   if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason) {
-    line_.leave(state());
-    showLine();
+    apply_(controller_.inputLeft(state()));
   }
   QLineEdit::focusOutEvent(event);
 }
@@ -134,27 +111,23 @@ LineBox InputBox::state() const {
                  static_cast<std::size_t>(selectionEnd())};
 }
 
-void InputBox::showLine() {
-  const LineBox& box = line_.box();
-  const QString shown = QString::fromStdU16String(box.text);
-  if (text() != shown) {
-    // What is only added at the caret is inserted, so Ctrl+Z can take it back.
-    if (!hasSelectedText() && cursorPosition() == text().size() && shown.startsWith(text())) {
-      insert(shown.mid(text().size()));
-    } else {
-      setText(shown);
-    }
+void InputBox::showEdit(const InputBoxEdit& edit) {
+  const QString put = QString::fromStdU16String(edit.put);
+  switch (edit.text) {
+    case InputBoxEdit::Text::Keep:
+      break;
+    case InputBoxEdit::Text::Insert:
+      insert(put);
+      break;
+    case InputBoxEdit::Text::Replace:
+      setText(put);
+      break;
   }
-  if (state() != box) {
-    if (box.start == box.end) {
-      setCursorPosition(static_cast<int>(box.end));
-    } else {
-      setSelection(static_cast<int>(box.start), static_cast<int>(box.end - box.start));
-    }
-  }
-  const QString caption = QString::fromStdU16String(line_.caption());
-  if (frame_->title() != caption) {
-    frame_->setTitle(caption);
+  const LineBox& box = edit.box;
+  if (box.start == box.end) {
+    setCursorPosition(static_cast<int>(box.end));
+  } else {
+    setSelection(static_cast<int>(box.start), static_cast<int>(box.end - box.start));
   }
 }
 

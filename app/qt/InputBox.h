@@ -4,21 +4,24 @@
 
 #include <functional>
 
-class QGroupBox;
-
 namespace zor {
 
-class InputLine;
+class WindowController;
+struct InputBoxEdit;
 struct LineBox;
+struct WindowUpdate;
 
-// Text2: hands every character key to the console before the character
-// reaches the box. Enter inserts nothing in a one-line box, so it stops here.
-// The keys of the history, the search and the completion go to the input
-// line, which says what the box and its frame show. A paste keeps only what
-// comes before its first line break.
+// Text2: hands every key to the window controller before the box handles
+// it, and what the box then did after. Enter inserts nothing in a one-line
+// box, so it stops here. A paste keeps only what comes before its first
+// line break.
 class InputBox final : public QLineEdit {
  public:
-  InputBox(QGroupBox* frame, InputLine& line, std::function<void(char16_t)> keyPress);
+  using Apply = std::function<void(const WindowUpdate&)>;
+
+  InputBox(QWidget* frame, WindowController& controller, Apply apply);
+
+  void showEdit(const InputBoxEdit& edit);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -26,11 +29,9 @@ class InputBox final : public QLineEdit {
 
  private:
   LineBox state() const;
-  void showLine();
 
-  QGroupBox* frame_;
-  InputLine& line_;
-  std::function<void(char16_t)> keyPress_;
+  WindowController& controller_;
+  Apply apply_;
 };
 
 }  // namespace zor

@@ -1,5 +1,6 @@
 #include "app/qt/LogView.h"
 
+#include "app/logview/CaretKey.h"
 #include "app/logview/LogViewMenu.h"
 #include "app/qt/LogViewAccessible.h"
 #include "app/qt/QtColour.h"
@@ -13,7 +14,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
-#include <array>
+#include <optional>
 #include <utility>
 
 namespace zor {
@@ -22,36 +23,35 @@ namespace {
 
 QRect rectOf(const ViewBox& box) { return QRect(box.left, box.top, box.width, box.height); }
 
-// The standard keys of each caret motion: plain, and extending the
-// selection.
-struct MotionKeys {
-  QKeySequence::StandardKey move;
-  QKeySequence::StandardKey select;
-  CaretMotion motion;
-};
+std::optional<CaretKey> caretKey(int key) {
+  switch (key) {
+    case Qt::Key_Left:
+      return CaretKey::Left;
+    case Qt::Key_Right:
+      return CaretKey::Right;
+    case Qt::Key_Up:
+      return CaretKey::Up;
+    case Qt::Key_Down:
+      return CaretKey::Down;
+    case Qt::Key_PageUp:
+      return CaretKey::PageUp;
+    case Qt::Key_PageDown:
+      return CaretKey::PageDown;
+    case Qt::Key_Home:
+      return CaretKey::Home;
+    case Qt::Key_End:
+      return CaretKey::End;
+    default:
+      return std::nullopt;
+  }
+}
 
-constexpr std::array kMotionKeys{
-    MotionKeys{QKeySequence::MoveToNextChar, QKeySequence::SelectNextChar,
-               CaretMotion::NextCharacter},
-    MotionKeys{QKeySequence::MoveToPreviousChar, QKeySequence::SelectPreviousChar,
-               CaretMotion::PreviousCharacter},
-    MotionKeys{QKeySequence::MoveToNextWord, QKeySequence::SelectNextWord, CaretMotion::NextWord},
-    MotionKeys{QKeySequence::MoveToPreviousWord, QKeySequence::SelectPreviousWord,
-               CaretMotion::PreviousWord},
-    MotionKeys{QKeySequence::MoveToNextLine, QKeySequence::SelectNextLine, CaretMotion::NextRow},
-    MotionKeys{QKeySequence::MoveToPreviousLine, QKeySequence::SelectPreviousLine,
-               CaretMotion::PreviousRow},
-    MotionKeys{QKeySequence::MoveToNextPage, QKeySequence::SelectNextPage, CaretMotion::NextPage},
-    MotionKeys{QKeySequence::MoveToPreviousPage, QKeySequence::SelectPreviousPage,
-               CaretMotion::PreviousPage},
-    MotionKeys{QKeySequence::MoveToStartOfLine, QKeySequence::SelectStartOfLine,
-               CaretMotion::RowStart},
-    MotionKeys{QKeySequence::MoveToEndOfLine, QKeySequence::SelectEndOfLine, CaretMotion::RowEnd},
-    MotionKeys{QKeySequence::MoveToStartOfDocument, QKeySequence::SelectStartOfDocument,
-               CaretMotion::Start},
-    MotionKeys{QKeySequence::MoveToEndOfDocument, QKeySequence::SelectEndOfDocument,
-               CaretMotion::End},
-};
+// Ctrl with Up, Down and the page keys is left to the scroll area: it
+// scrolls the view by a row with Up and Down, and leaves the caret.
+bool scrollAreaKey(CaretKey key) {
+  return key != CaretKey::Left && key != CaretKey::Right && key != CaretKey::Home &&
+         key != CaretKey::End;
+}
 
 }  // namespace
 
@@ -211,12 +211,14 @@ void LogView::keyPressEvent(QKeyEvent* event) {
     selectAll();
     return;
   }
-  for (const MotionKeys& keys : kMotionKeys) {
-    if (event == keys.move || event == keys.select) {
-      model_.move(keys.motion, event == keys.select);
-      refresh();
-      return;
-    }
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+  const bool control = modifiers.testFlag(Qt::ControlModifier);
+  const std::optional<CaretKey> key = caretKey(event->key());
+  if (key && !(modifiers & ~(Qt::ControlModifier | Qt::ShiftModifier)) &&
+      !(control && scrollAreaKey(*key))) {
+    model_.move(caretMotion(*key, control), modifiers.testFlag(Qt::ShiftModifier));
+    refresh();
+    return;
   }
   QAbstractScrollArea::keyPressEvent(event);
 }

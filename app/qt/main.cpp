@@ -1,4 +1,6 @@
 #include "app/Form.h"
+#include "app/WindowController.h"
+#include "app/WindowTexts.h"
 #include "app/batch/Arguments.h"
 #include "app/batch/BatchMode.h"
 #include "app/qt/Form1.h"
@@ -11,7 +13,6 @@
 #include <QMessageBox>
 
 #include <cstdio>
-#include <cstdlib>
 #include <utility>
 
 int main(int argc, char* argv[]) {
@@ -38,7 +39,7 @@ int main(int argc, char* argv[]) {
   if (error) {
     const QString message = QString::fromStdU16String(zor::noProgramDirectoryMessage(error));
     std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-    QMessageBox::critical(nullptr, QStringLiteral("ZOR命令符-DEZEZA"), message);
+    QMessageBox::critical(nullptr, QString::fromUtf16(zor::kErrorTitle), message);
     return 1;
   }
 
@@ -47,7 +48,7 @@ int main(int argc, char* argv[]) {
   // Created with the window and released after its unload step.
   zor::QtMediaDevice media;
   zor::Form1 form(zor::Services{clock, media, *codePage, std::move(directory)});
-  QObject::connect(&form, &zor::Form1::stopRequested, [] { std::_Exit(0); });
+  QObject::connect(&form, &zor::Form1::stopRequested, [] { zor::endProcessNow(); });
   form.show();
   return QApplication::exec();
 }

@@ -1,22 +1,17 @@
 #include "app/win32/Form1.h"
 
 #include "app/Colours.h"
-#include "app/ConsoleCommands.h"
-#include "app/Form.h"
-#include "app/KeyHandler.h"
 #include "app/Layout.h"
 #include "app/Twips.h"
+#include "app/WindowTexts.h"
 #include "app/win32/Dpi.h"
 #include "app/win32/Fonts.h"
 #include "app/win32/Frame.h"
 #include "app/win32/TitleBar.h"
 #include "app/win32/WideText.h"
 #include "app/win32/WindowObject.h"
-#include "interpreter/KeyPress.h"
-#include "pages/DisplayModes.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <vector>
 
 namespace zor {
@@ -98,32 +93,29 @@ HBRUSH Form1::Brush::of(COLORREF colour) {
 }
 
 Form1::Form1(HINSTANCE instance, Services services, std::function<bool()> contrastTheme)
-    : console_(std::move(services)),
-      line_(history_, console_.vars, consoleCommands().table),
-      contrastTheme_(std::move(contrastTheme)) {
-  registerClass(instance, windowProc);
-  CreateWindowExW(kExStyle, kClassName, wide(console_.window.caption), kStyle, CW_USEDEFAULT,
-                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
-  caption_ = console_.window.caption;
+    : controller_(std::move(services)), contrastTheme_(std::move(contrastTheme)) {
+  registerClass(instance, objectWindowProc<Form1, &Form1::form_, &Form1::onMessage>);
+  CreateWindowExW(kExStyle, kClassName, L"", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                  CW_USEDEFAULT, nullptr, nullptr, instance, this);
 
   // Created in the order Frame2, Text2, Frame1, Text1; tabbed in the order
   // Frame1, Text1, Frame2, Text2, which is the order of the frames among the
   // window's children.
-  frame2_ = createFrame(form_, L"输入Input");
-  text2_ = std::make_unique<InputBox>(frame2_, line_, [this](char16_t key) { keyPress(key); });
+  frame2_ = createFrame(form_, L"");
+  text2_ = std::make_unique<InputBox>(frame2_, controller_,
+                                      [this](const WindowUpdate& update) { apply(update); });
   frame1_ = createFrame(form_, wide(zoom_.logCaption()));
   text1_ = std::make_unique<LogView>(frame1_);
   SetWindowPos(frame1_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   // Over the log, so the frames keep their layout.
-  text1_->model().highlight(findBar_);
-  find_ =
-      std::make_unique<FindBox>(form_, findBar_, *text1_, [this] { SetFocus(text2_->handle()); });
+  text1_->model().highlight(controller_.findBar());
+  find_ = std::make_unique<FindBox>(form_, controller_.findBar(), *text1_,
+                                    [this] { SetFocus(text2_->handle()); });
   accelerators_ = createAccelerators();
   useMessageFont();
   followContrastTheme();
 
-  formLoad(console_);
-  render();
+  apply(controller_.load());
 
   const double dpi = windowDpi(form_);
   place(frame1_, kDesignLayout.frame1, dpi);
@@ -132,7 +124,6 @@ Form1::Form1(HINSTANCE instance, Services services, std::function<bool()> contra
   place(text2_->handle(), kDesignLayout.text2, dpi);
   placeFindBox();
   placeCentred();
-  focus_ = text2_->handle();
 }
 
 Form1::~Form1() {
@@ -142,12 +133,6 @@ Form1::~Form1() {
       DeleteObject(font);
     }
   }
-}
-
-LRESULT CALLBACK Form1::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  Form1* self = windowObject(window, message, lParam, &Form1::form_);
-  return self == nullptr ? DefWindowProcW(window, message, wParam, lParam)
-                         : self->onMessage(message, wParam, lParam);
 }
 
 LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -184,16 +169,14 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // Desktop-coloured boxes take the new desktop colour; a contrast
       // theme may have come or gone.
       followContrastTheme();
-      text1_->redrawAll();
-      InvalidateRect(text2_->handle(), nullptr, TRUE);
+      apply(controller_.coloursChanged());
       break;
     case WM_SETTINGCHANGE:
       // The message font may have changed.
       useMessageFont();
       if (wParam == SPI_SETHIGHCONTRAST) {
         followContrastTheme();
-        text1_->redrawAll();
-        InvalidateRect(text2_->handle(), nullptr, TRUE);
+        apply(controller_.coloursChanged());
       }
       break;
     case WM_DPICHANGED: {
@@ -220,8 +203,7 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_CLOSE:
-      formUnload(console_);
-      DestroyWindow(form_);
+      apply(controller_.close());
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
@@ -232,40 +214,44 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(form_, message, wParam, lParam);
 }
 
-void Form1::keyPress(char16_t keyCode) {
-  console_.input = windowText(text2_->handle());
-  if (keyCode == kEnter) {
-    history_.add(console_.input);
+void Form1::apply(const WindowUpdate& update) {
+  if (update.log != nullptr) {
+    text1_->mirror(*update.log);
+    find_->logChanged();
   }
-  handleKey(console_, keyCode);
-  render();
-  if (console_.window.stopRequested) {
-    // The stop command: the process ends here, without the unload step.
-    std::_Exit(0);
+  if (update.input) {
+    text2_->showEdit(*update.input);
   }
-}
-
-void Form1::render() {
-  text1_->mirror(console_.log);
-  find_->logChanged();
-  if (windowText(text2_->handle()) != console_.input) {
-    SetWindowTextW(text2_->handle(), wide(console_.input));
+  if (update.inputCaption) {
+    SetWindowTextW(frame2_, wide(*update.inputCaption));
+    // A group box draws its new caption over the old one.
+    InvalidateRect(frame2_, nullptr, TRUE);
   }
-  if (caption_ != console_.window.caption) {
-    caption_ = console_.window.caption;
-    SetWindowTextW(form_, wide(caption_));
+  if (update.caption) {
+    SetWindowTextW(form_, wide(*update.caption));
   }
-  if (painted1_ != console_.window.text1) {
-    painted1_ = console_.window.text1;
-    useDarkTitleBar(form_, blackmodeOn(console_.window));
+  if (update.darkTitleBar) {
+    useDarkTitleBar(form_, *update.darkTitleBar);
+  }
+  if (update.logColours) {
+    colours1_ = *update.logColours;
     text1_->redrawAll();
   }
-  if (painted2_ != console_.window.text2) {
-    painted2_ = console_.window.text2;
+  if (update.inputColours) {
+    colours2_ = *update.inputColours;
     InvalidateRect(text2_->handle(), nullptr, TRUE);
   }
-  if (!console_.window.visible) {
-    ShowWindow(form_, SW_HIDE);
+  if (update.visible) {
+    ShowWindow(form_, *update.visible ? SW_SHOW : SW_HIDE);
+  }
+  if (update.focus) {
+    focus_ = text2_->handle();
+  }
+  if (update.quit) {
+    DestroyWindow(form_);
+  }
+  if (update.stop) {
+    endProcessNow();
   }
 }
 
@@ -273,14 +259,14 @@ void Form1::render() {
 // system's current choice.
 LRESULT Form1::paintBox(HDC dc, HWND box) {
   Brush* brush = nullptr;
-  const ViewColours shown = viewColours(console_.window, contrast_);
+  const ViewColours theme = viewColours(controller_.console().window, true);
   const BoxColours* colours = nullptr;
   if (box == text1_->handle()) {
     brush = &brush1_;
-    colours = &shown.log;
+    colours = contrast_ ? &theme.log : &colours1_;
   } else if (box == text2_->handle()) {
     brush = &brush2_;
-    colours = &shown.input;
+    colours = contrast_ ? &theme.input : &colours2_;
   } else {
     return 0;
   }
@@ -346,7 +332,6 @@ void Form1::useBoxFont() {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
   find_->setFont(font);
-  placeFindBox();
   std::swap(zoomed, zoomedFont_);
   if (zoomed != nullptr) {
     DeleteObject(zoomed);
@@ -360,6 +345,7 @@ void Form1::zoomed(bool changed) {
     return;
   }
   useBoxFont();
+  placeFindBox();
   SetWindowTextW(frame1_, wide(zoom_.logCaption()));
   text1_->renamed();
 }
@@ -370,7 +356,7 @@ void Form1::zoomed(bool changed) {
 // coming and going with it.
 void Form1::followContrastTheme() {
   contrast_ = contrastTheme_();
-  const ViewColours shown = viewColours(console_.window, contrast_);
+  const ViewColours shown = viewColours(controller_.console().window, contrast_);
   text1_->setMarks(shown.selection, shown.found);
   find_->tintNothingFound(shown.tintNothingFound);
 }

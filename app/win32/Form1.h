@@ -1,9 +1,7 @@
 #pragma once
 
-#include "app/InputHistory.h"
-#include "app/InputLine.h"
+#include "app/WindowController.h"
 #include "app/Zoom.h"
-#include "app/logview/FindBar.h"
 #include "app/win32/FindBox.h"
 #include "app/win32/InputBox.h"
 #include "app/win32/LogView.h"
@@ -19,8 +17,8 @@ namespace zor {
 // Whether the system's contrast theme (high contrast) is on.
 bool systemContrastTheme();
 
-// The console window. It shows the console's state and forwards key presses
-// and life-cycle events to it; every decision is the console's. It asks
+// The console window. It hands its events to the window controller and
+// shows what that says; every decision is the controller's. It asks
 // `contrastTheme` whether the system's contrast theme is on, at the start
 // and whenever the system's colours or that setting change.
 class Form1 {
@@ -49,10 +47,8 @@ class Form1 {
     COLORREF colour_ = 0;
   };
 
-  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  void keyPress(char16_t keyCode);
-  void render();
+  void apply(const WindowUpdate& update);
   void formResize();
   void placeFindBox();
   void useMessageFont();
@@ -62,15 +58,12 @@ class Form1 {
   void placeCentred();
   LRESULT paintBox(HDC dc, HWND box);
 
-  Console console_;
-  InputHistory history_;
-  InputLine line_;
+  WindowController controller_;
   HWND form_ = nullptr;
   HWND frame2_ = nullptr;
   std::unique_ptr<InputBox> text2_;
   HWND frame1_ = nullptr;
   std::unique_ptr<LogView> text1_;
-  FindBar findBar_;
   std::unique_ptr<FindBox> find_;
   HACCEL accelerators_ = nullptr;
   HWND focus_ = nullptr;
@@ -81,9 +74,8 @@ class Form1 {
   bool contrast_ = false;
   Brush brush1_;
   Brush brush2_;
-  BoxColours painted1_;
-  BoxColours painted2_;
-  std::u16string caption_;
+  BoxColours colours1_;
+  BoxColours colours2_;
 };
 
 }  // namespace zor

@@ -1,6 +1,7 @@
 #include "app/win32/InputBox.h"
 
-#include "app/InputLine.h"
+#include "app/InputBoxEdit.h"
+#include "app/WindowController.h"
 #include "app/win32/Subclass.h"
 #include "app/win32/WideText.h"
 
@@ -57,13 +58,12 @@ std::optional<LineKey> lineKey(WPARAM key) {
 
 }  // namespace
 
-InputBox::InputBox(HWND frame, InputLine& line, std::function<void(char16_t)> keyPress)
-    : frame_(frame),
-      box_(CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+InputBox::InputBox(HWND frame, WindowController& controller, Apply apply)
+    : box_(CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 0, 0, frame,
                            nullptr, nullptr, nullptr)),
-      line_(line),
-      keyPress_(std::move(keyPress)) {
+      controller_(controller),
+      apply_(std::move(apply)) {
   subclass(box_, boxProc, this);
 }
 
@@ -74,81 +74,50 @@ LineBox InputBox::state() const {
   return LineBox{windowText(box_), start, end};
 }
 
-void InputBox::showLine() {
-  const LineBox& box = line_.box();
-  const LineBox now = state();
-  if (now.text != box.text) {
-    // What is only added at the caret is put in there, so undo can take it back.
-    if (now.start == now.text.size() && now.end == now.start && box.text.starts_with(now.text)) {
-      const std::u16string added = box.text.substr(now.text.size());
-      SendMessageW(box_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide(added)));
-    } else {
-      SetWindowTextW(box_, wide(box.text));
-    }
+void InputBox::showEdit(const InputBoxEdit& edit) {
+  switch (edit.text) {
+    case InputBoxEdit::Text::Keep:
+      break;
+    case InputBoxEdit::Text::Insert:
+      SendMessageW(box_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide(edit.put)));
+      break;
+    case InputBoxEdit::Text::Replace:
+      SetWindowTextW(box_, wide(edit.put));
+      break;
   }
-  if (state() != box) {
-    SendMessageW(box_, EM_SETSEL, box.start, static_cast<LPARAM>(box.end));
-  }
-  const std::u16string caption = line_.caption();
-  if (windowText(frame_) != caption) {
-    SetWindowTextW(frame_, wide(caption));
-    // A group box draws its new caption over the old one.
-    InvalidateRect(frame_, nullptr, TRUE);
-  }
+  SendMessageW(box_, EM_SETSEL, edit.box.start, static_cast<LPARAM>(edit.box.end));
 }
 
-LRESULT InputBox::byTheBox(UINT message, WPARAM wParam, LPARAM lParam, bool typed) {
-  const LRESULT result = passOn(box_, message, wParam, lParam);
-  if (typed) {
-    line_.typed(state());
-  } else {
-    line_.edited(state());
+LRESULT InputBox::key(const InputKey& key, UINT message, WPARAM wParam, LPARAM lParam) {
+  const WindowUpdate update = controller_.inputKey(state(), key);
+  apply_(update);
+  if (update.keyTaken) {
+    return 0;
   }
-  showLine();
+  const LRESULT result = passOn(box_, message, wParam, lParam);
+  apply_(controller_.inputEdited(state(), key.typing));
   return result;
 }
 
-LRESULT InputBox::onKeyDown(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (const std::optional<LineKey> key = lineKey(wParam)) {
-    const bool taken = line_.press(state(), *key);
-    showLine();
-    if (taken) {
-      return 0;
-    }
-  }
-  return byTheBox(message, wParam, lParam, false);
-}
-
 LRESULT InputBox::onChar(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (wParam == VK_RETURN) {
-    line_.press(state(), LineKey::Enter);
-    showLine();
-  }
-  keyPress_(static_cast<char16_t>(wParam));
+  const char16_t c = static_cast<char16_t>(wParam);
+  const std::u16string_view chars(&c, 1);
   switch (wParam) {
+    case VK_RETURN:
+      return key(InputKey{LineKey::Enter, chars}, message, wParam, lParam);
+    case VK_BACK:
+      return key(InputKey{LineKey::Backspace, chars}, message, wParam, lParam);
     // Neither inserts anything in a one-line box; Ctrl+R and Ctrl+G were
     // keys of the line.
-    case VK_RETURN:
     case VK_ESCAPE:
     case kCtrlR:
     case kCtrlG:
+      apply_(controller_.inputKey(state(), InputKey{std::nullopt, chars}));
       return 0;
-    case VK_BACK: {
-      const bool taken = line_.press(state(), LineKey::Backspace);
-      showLine();
-      return taken ? 0 : byTheBox(message, wParam, lParam, false);
-    }
     default:
-      break;
+      // Below a blank: Ctrl+C, Ctrl+V and the like.
+      return key(InputKey{std::nullopt, chars, wParam >= 0x20}, message, wParam, lParam);
   }
-  if (wParam < 0x20) {  // Ctrl+C, Ctrl+V and the like
-    return byTheBox(message, wParam, lParam, false);
-  }
-  if (line_.type(state(), static_cast<char16_t>(wParam))) {
-    showLine();
-    return 0;
-  }
-  return byTheBox(message, wParam, lParam, true);
 }
 
 LRESULT InputBox::boxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, void* self) {
@@ -165,15 +134,14 @@ LRESULT InputBox::boxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, 
       return code;
     }
     case WM_KEYDOWN:
-      return input->onKeyDown(message, wParam, lParam);
+      return input->key(InputKey{lineKey(wParam), {}}, message, wParam, lParam);
     case WM_CHAR:
       return input->onChar(message, wParam, lParam);
     case WM_KILLFOCUS: {
       // Only going to another control of the window leaves the box.
       const auto next = reinterpret_cast<HWND>(wParam);
       if (next != nullptr && GetAncestor(next, GA_ROOT) == GetAncestor(box, GA_ROOT)) {
-        input->line_.leave(input->state());
-        input->showLine();
+        input->apply_(input->controller_.inputLeft(input->state()));
       }
       break;
     }

@@ -6,36 +6,38 @@
 
 namespace zor {
 
-class InputLine;
+class WindowController;
+struct InputBoxEdit;
+struct InputKey;
 struct LineBox;
+struct WindowUpdate;
 
-// Text2: a single-line EDIT control that hands every character typed into it
-// to the console before the character reaches the box. Enter inserts nothing
-// in a one-line box, so it stops here, and the box does not beep. The keys of
-// the history, the search and the completion go to the input line, which
-// says what the box and the caption of its frame show. The native box keeps
-// only the first line of a paste.
+// Text2: a single-line EDIT control that hands every key to the window
+// controller before the box handles it, and what the box then did after.
+// Enter inserts nothing in a one-line box, so it stops here, and the box
+// does not beep. The native box keeps only the first line of a paste.
 class InputBox {
  public:
-  InputBox(HWND frame, InputLine& line, std::function<void(char16_t)> keyPress);
+  using Apply = std::function<void(const WindowUpdate&)>;
+
+  InputBox(HWND frame, WindowController& controller, Apply apply);
   InputBox(const InputBox&) = delete;
   InputBox& operator=(const InputBox&) = delete;
 
   HWND handle() const { return box_; }
+  void showEdit(const InputBoxEdit& edit);
 
  private:
   static LRESULT boxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, void* self);
-  LRESULT onKeyDown(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT onChar(UINT message, WPARAM wParam, LPARAM lParam);
-  // The box's own handling of the message, then what the line makes of it.
-  LRESULT byTheBox(UINT message, WPARAM wParam, LPARAM lParam, bool typed);
+  // The controller's part of a key, then, unless it took the key, the box's
+  // own handling of the message and what the controller makes of that.
+  LRESULT key(const InputKey& key, UINT message, WPARAM wParam, LPARAM lParam);
   LineBox state() const;
-  void showLine();
 
-  HWND frame_;
   HWND box_;
-  InputLine& line_;
-  std::function<void(char16_t)> keyPress_;
+  WindowController& controller_;
+  Apply apply_;
 };
 
 }  // namespace zor

@@ -1,5 +1,6 @@
 #include "app/win32/LogView.h"
 
+#include "app/logview/CaretKey.h"
 #include "app/logview/LogViewMenu.h"
 
 #include "app/win32/WideText.h"
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <optional>
 
 namespace zor {
 
@@ -40,38 +42,37 @@ RECT rectOf(const ViewBox& box) {
   return RECT{box.left, box.top, box.left + box.width, box.top + box.height};
 }
 
-// The motion of each key the view answers, plain and with Ctrl.
-struct MotionKey {
-  WPARAM key;
-  CaretMotion plain;
-  CaretMotion control;
-};
-
-constexpr MotionKey kMotionKeys[] = {
-    {VK_RIGHT, CaretMotion::NextCharacter, CaretMotion::NextWord},
-    {VK_LEFT, CaretMotion::PreviousCharacter, CaretMotion::PreviousWord},
-    {VK_DOWN, CaretMotion::NextRow, CaretMotion::NextRow},
-    {VK_UP, CaretMotion::PreviousRow, CaretMotion::PreviousRow},
-    {VK_NEXT, CaretMotion::NextPage, CaretMotion::NextPage},
-    {VK_PRIOR, CaretMotion::PreviousPage, CaretMotion::PreviousPage},
-    {VK_HOME, CaretMotion::RowStart, CaretMotion::Start},
-    {VK_END, CaretMotion::RowEnd, CaretMotion::End},
-};
+std::optional<CaretKey> caretKey(WPARAM key) {
+  switch (key) {
+    case VK_LEFT:
+      return CaretKey::Left;
+    case VK_RIGHT:
+      return CaretKey::Right;
+    case VK_UP:
+      return CaretKey::Up;
+    case VK_DOWN:
+      return CaretKey::Down;
+    case VK_PRIOR:
+      return CaretKey::PageUp;
+    case VK_NEXT:
+      return CaretKey::PageDown;
+    case VK_HOME:
+      return CaretKey::Home;
+    case VK_END:
+      return CaretKey::End;
+    default:
+      return std::nullopt;
+  }
+}
 
 }  // namespace
 
 LogView::LogView(HWND frame) {
-  registerClass(windowProc);
+  registerClass(objectWindowProc<LogView, &LogView::window_, &LogView::onMessage>);
   CreateWindowExW(WS_EX_CLIENTEDGE, kClassName, L"",
                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL, 0, 0, 0, 0, frame, nullptr,
                   GetModuleHandleW(nullptr), this);
   relayout();
-}
-
-LRESULT CALLBACK LogView::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  LogView* self = windowObject(window, message, lParam, &LogView::window_);
-  return self == nullptr ? DefWindowProcW(window, message, wParam, lParam)
-                         : self->onMessage(message, wParam, lParam);
 }
 
 void LogView::mirror(const Log& log) {
@@ -373,12 +374,10 @@ bool LogView::keyDown(WPARAM key) {
     refresh();
     return true;
   }
-  for (const MotionKey& motion : kMotionKeys) {
-    if (motion.key == key) {
-      model_.move(control ? motion.control : motion.plain, pressed(VK_SHIFT));
-      refresh();
-      return true;
-    }
+  if (const std::optional<CaretKey> caret = caretKey(key)) {
+    model_.move(caretMotion(*caret, control), pressed(VK_SHIFT));
+    refresh();
+    return true;
   }
   return false;
 }

@@ -49,7 +49,6 @@ class LogView {
   std::u16string textOnScreen();
 
  private:
-  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
   HGDIOBJ viewFont() const { return font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT); }
   void showScrollBar();

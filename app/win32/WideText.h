@@ -10,6 +10,7 @@ namespace zor {
 inline const wchar_t* wide(const std::u16string& text) {
   return reinterpret_cast<const wchar_t*>(text.c_str());
 }
+inline const wchar_t* wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 
 // The whole text of a window: a control's text or a window's caption.
 inline std::u16string windowText(HWND window) {

@@ -18,4 +18,14 @@ T* windowObject(HWND window, UINT message, LPARAM lParam, HWND T::*handle) {
   return reinterpret_cast<T*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
+// The window procedure of a class whose windows belong to objects of T:
+// each message goes to the object's `onMessage`, or to the default
+// procedure while the window has no object yet.
+template <class T, HWND T::*handle, LRESULT (T::*onMessage)(UINT, WPARAM, LPARAM)>
+LRESULT CALLBACK objectWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  T* self = windowObject(window, message, lParam, handle);
+  return self == nullptr ? DefWindowProcW(window, message, wParam, lParam)
+                         : (self->*onMessage)(message, wParam, lParam);
+}
+
 }  // namespace zor

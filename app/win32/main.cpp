@@ -1,4 +1,5 @@
 #include "app/Form.h"
+#include "app/WindowTexts.h"
 #include "app/batch/Arguments.h"
 #include "app/batch/BatchMode.h"
 #include "app/win32/Form1.h"
@@ -61,7 +62,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   zor::ProgramDirectory directory = zor::filesDirectory(error);
   if (error) {
     const std::u16string message = zor::noProgramDirectoryMessage(error);
-    MessageBoxW(nullptr, zor::wide(message), L"ZOR命令符-DEZEZA", MB_ICONERROR);
+    MessageBoxW(nullptr, zor::wide(message), zor::wide(zor::kErrorTitle), MB_ICONERROR);
     return 1;
   }
 

@@ -172,7 +172,7 @@ TEST(InputLineTest, CompletesAndSearchesAsTheKeysSay) {
     }
     EXPECT_EQ(shown(box), row.box);
     EXPECT_EQ(line.caption(), row.caption.empty()
-                                  ? std::u16string(InputLine::kCaption)
+                                  ? std::u16string(kInputCaption)
                                   : std::u16string(kSearch) + std::u16string(row.caption));
     EXPECT_EQ(ran, row.ran);
   }
