@@ -31,6 +31,7 @@ ViewBox boxIn(const QWidget* widget, const QWidget* parent) {
 FindBox::FindBox(QWidget* parent, FindBar& bar, LogView& view, std::function<void()> focusInput)
     : QFrame(parent),
       view_(view),
+      viewport_(view.viewport()),
       focusInput_(std::move(focusInput)),
       driver_(bar, view.model(), *this) {
   setObjectName(QStringLiteral("FindBox"));
@@ -49,7 +50,7 @@ FindBox::FindBox(QWidget* parent, FindBar& bar, LogView& view, std::function<voi
   edit_->installEventFilter(this);
   matchCase_->installEventFilter(this);
   // The text area narrows when the scroll bar comes.
-  view_.viewport()->installEventFilter(this);
+  viewport_->installEventFilter(this);
 
   pause_.setSingleShot(true);
   pause_.setInterval(FindBar::kPauseMs);
@@ -143,10 +144,12 @@ void FindBox::changeEvent(QEvent* event) {
 }
 
 bool FindBox::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == view_.viewport() && event->type() == QEvent::Resize) {
+  // The viewport is compared by the pointer kept, since its events come on
+  // while the view is being destroyed, when it is no longer a view.
+  if (watched == viewport_ && event->type() == QEvent::Resize) {
     driver_.place();
   }
-  if (watched == view_.viewport() || event->type() != QEvent::KeyPress) {
+  if (watched == viewport_ || event->type() != QEvent::KeyPress) {
     return QFrame::eventFilter(watched, event);
   }
   const auto* key = static_cast<QKeyEvent*>(event);

@@ -46,6 +46,7 @@ class FindBox final : public QFrame, private FindBoxControls {
   void focusInput() override { focusInput_(); }
 
   LogView& view_;
+  QWidget* const viewport_;
   std::function<void()> focusInput_;
   QLabel* label_;
   QLineEdit* edit_;
