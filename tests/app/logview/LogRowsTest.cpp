@@ -119,7 +119,7 @@ TEST(LaidOutRowsTest, PiecesAreKeptAndFollowTheGrowingLog) {
   LaidOutRows rows(metrics);
   rows.setLog(log);
   rows.setWidth(1000);
-  for (const std::size_t line : {0, 1, 299, 150, 0, 299, 300}) {
+  for (const std::size_t line : {0u, 1u, 299u, 150u, 0u, 299u, 300u}) {
     const auto piece = rows.piece(line, 0);
     EXPECT_EQ(piece->begin, log.lineStart(line)) << line;
     EXPECT_EQ(piece->end, log.lineEnd(line)) << line;
