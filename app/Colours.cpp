@@ -1,5 +1,6 @@
 #include "app/Colours.h"
 
+#include "app/logview/FindBar.h"
 #include "platform/SystemColour.h"
 
 namespace zor {
@@ -15,6 +16,21 @@ ColourRef paintedColour(ColourRef reference) {
     return systemColour(reference & 0xFF);
   }
   return reference;
+}
+
+ViewColours viewColours(const WindowState& window, bool contrastTheme) {
+  const BoxColours system{kWindowColour, kWindowTextColour};
+  const BoxColours selection{kHighlightColour, kHighlightTextColour};
+  if (contrastTheme) {
+    return ViewColours{
+        system, system, system, selection, BoxColours{kWindowTextColour, kWindowColour}, false};
+  }
+  return ViewColours{window.text1,
+                     window.text2,
+                     system,
+                     selection,
+                     BoxColours{FindBar::kHighlightBackground, FindBar::kHighlightText},
+                     true};
 }
 
 }  // namespace zor

@@ -76,6 +76,15 @@ int LogViewModel::coveredRows() const {
   return std::min(rows, rowsOnScreen() - 1);
 }
 
+// The character kept at the top stays the same through steps of the font,
+// until the view scrolls: a step in and back out shows what it showed.
+void LogViewModel::fontChanged() {
+  rows_.setWidth(width_ - 2 * kMargin);
+  const std::size_t kept = topPosition_;
+  scrollTo(log() != nullptr ? rows_.spotOf(kept) : RowSpot{});
+  topPosition_ = kept;
+}
+
 // Shows rows from `top` on, but no further down than needed to show the last
 // row at the bottom, with `lead` blank rows above the first row; the scroll
 // bar follows.
@@ -92,6 +101,7 @@ void LogViewModel::scrollTo(RowSpot top, int lead) {
   if (top_ == RowSpot{}) {
     lead_ = std::clamp(lead, 0, coveredRows());
   }
+  topPosition_ = rows_.positionAt(top_, 0);
   const std::size_t last = std::min(LogRows::lastScrollLine(end), kLastScrollLine);
   const std::size_t value = top_ == end ? last : std::min(top_.line, last);
   scrollBar_ = ScrollBarState{static_cast<int>(last), page, static_cast<int>(value)};

@@ -9,11 +9,16 @@
 #include "app/qt/LogView.h"
 #include "app/qt/QtColour.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QScreen>
 #include <QShortcut>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
 
 namespace zor {
 
@@ -45,6 +50,16 @@ QString shownCaption(const std::u16string& caption) {
                                                     QStringLiteral("[*][*]"));
 }
 
+// `font` at `zoom`, in points or pixels as it is given.
+QFont zoomedFont(QFont font, const Zoom& zoom) {
+  if (font.pointSizeF() > 0) {
+    font.setPointSizeF(zoom.scaled(font.pointSizeF()));
+  } else {
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(zoom.scaled(font.pixelSize())))));
+  }
+  return font;
+}
+
 }  // namespace
 
 Form1::Form1(Services services) : controller_(std::move(services)) {
@@ -64,6 +79,17 @@ Form1::Form1(Services services) : controller_(std::move(services)) {
   // it is drawn on top.
   find_ = new FindBox(this, controller_.findBar(), *text1_, [this] { text2_->setFocus(); });
   connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, find_, &FindBox::findKey);
+  // Qt's keys for '=', '+', '-' and '0' are their characters; the keypad's
+  // match them too.
+  for (const ZoomKeyCharacter& key : kZoomKeys) {
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key(key.character)), this);
+    connect(shortcut, &QShortcut::activated, this, [this, key] { zoomed(zoom_.press(key.key)); });
+  }
+  logFont_ = text1_->font();
+  inputFont_ = text2_->font();
+  findFont_ = find_->font();
+  text1_->viewport()->installEventFilter(this);
+  text2_->installEventFilter(this);
 
   apply(controller_.load());
 
@@ -146,6 +172,33 @@ void Form1::placeControls(const FormLayout& layout) {
 }
 
 void Form1::placeFindBox() { find_->place(); }
+
+// Ctrl and the wheel over the log or the input box zoom.
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Wheel) {
+    auto* wheel = static_cast<QWheelEvent*>(event);
+    if (wheel->modifiers().testFlag(Qt::ControlModifier)) {
+      zoomed(zoom_.wheel(wheel->angleDelta().y()));
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+// The log, the input box and the find box take the zoomed font; the frames
+// and the window keep theirs. The log's name, its frame's caption, changes.
+void Form1::zoomed(bool changed) {
+  if (!changed) {
+    return;
+  }
+  text1_->setFont(zoomedFont(logFont_, zoom_));
+  text2_->setFont(zoomedFont(inputFont_, zoom_));
+  find_->setFont(zoomedFont(findFont_, zoom_));
+  placeFindBox();
+  frame1_->setTitle(QString::fromStdU16String(zoom_.logCaption()));
+  QAccessibleEvent named(text1_, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&named);
+}
 
 void Form1::closeEvent(QCloseEvent* event) {
   event->accept();

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "app/WindowController.h"
+#include "app/Zoom.h"
 #include "interpreter/Console.h"
 
+#include <QFont>
 #include <QWidget>
 
 class QGroupBox;
@@ -32,12 +34,14 @@ class Form1 final : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void apply(const WindowUpdate& update);
   void formResize();
   void placeControls(const FormLayout& layout);
   void placeFindBox();
+  void zoomed(bool changed);
 
   WindowController controller_;
   QGroupBox* frame2_;
@@ -45,6 +49,11 @@ class Form1 final : public QWidget {
   QGroupBox* frame1_;
   LogView* text1_;
   FindBox* find_;
+  Zoom zoom_;
+  // The fonts at 100%.
+  QFont logFont_;
+  QFont inputFont_;
+  QFont findFont_;
 };
 
 }  // namespace zor

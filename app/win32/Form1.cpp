@@ -11,6 +11,9 @@
 #include "app/win32/WideText.h"
 #include "app/win32/WindowObject.h"
 
+#include <cmath>
+#include <vector>
+
 namespace zor {
 
 namespace {
@@ -19,6 +22,30 @@ constexpr wchar_t kClassName[] = L"ZorForm1";
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 constexpr WORD kFindCommand = 1;
+
+// The zoom keys with Ctrl, on the main keys (with or without Shift, as '+'
+// is typed) and the keypad; each command is kZoomCommands plus the key.
+constexpr WORD kZoomCommands = 16;
+struct ZoomAccelerator {
+  WORD key;
+  char16_t character;
+};
+constexpr ZoomAccelerator kZoomAccelerators[] = {
+    {VK_OEM_PLUS, u'='}, {VK_ADD, u'+'}, {VK_OEM_MINUS, u'-'},
+    {VK_SUBTRACT, u'-'}, {'0', u'0'},    {VK_NUMPAD0, u'0'},
+};
+
+HACCEL createAccelerators() {
+  std::vector<ACCEL> keys{{FVIRTKEY | FCONTROL, 'F', kFindCommand}};
+  for (const ZoomAccelerator& zoom : kZoomAccelerators) {
+    const auto command =
+        static_cast<WORD>(kZoomCommands + static_cast<WORD>(*zoomKeyOf(zoom.character)));
+    for (const BYTE shift : {BYTE{0}, BYTE{FSHIFT}}) {
+      keys.push_back(ACCEL{static_cast<BYTE>(FVIRTKEY | FCONTROL | shift), zoom.key, command});
+    }
+  }
+  return CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
+}
 
 void place(HWND control, const Rect& twips, double dpi) {
   const Rect r = toPixels(twips, dpi, dpi);
@@ -40,6 +67,14 @@ void registerClass(HINSTANCE instance, WNDPROC proc) {
 
 }  // namespace
 
+// Only a real Windows answers "on": Wine has no contrast themes.
+bool systemContrastTheme() {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 Form1::Brush::~Brush() {
   if (brush_ != nullptr) {
     DeleteObject(brush_);
@@ -57,7 +92,8 @@ HBRUSH Form1::Brush::of(COLORREF colour) {
   return brush_;
 }
 
-Form1::Form1(HINSTANCE instance, Services services) : controller_(std::move(services)) {
+Form1::Form1(HINSTANCE instance, Services services, std::function<bool()> contrastTheme)
+    : controller_(std::move(services)), contrastTheme_(std::move(contrastTheme)) {
   registerClass(instance, objectWindowProc<Form1, &Form1::form_, &Form1::onMessage>);
   CreateWindowExW(kExStyle, kClassName, L"", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                   CW_USEDEFAULT, nullptr, nullptr, instance, this);
@@ -68,16 +104,16 @@ Form1::Form1(HINSTANCE instance, Services services) : controller_(std::move(serv
   frame2_ = createFrame(form_, L"");
   text2_ = std::make_unique<InputBox>(frame2_, controller_,
                                       [this](const WindowUpdate& update) { apply(update); });
-  frame1_ = createFrame(form_, wide(kLogCaption));
+  frame1_ = createFrame(form_, wide(zoom_.logCaption()));
   text1_ = std::make_unique<LogView>(frame1_);
   SetWindowPos(frame1_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   // Over the log, so the frames keep their layout.
   text1_->model().highlight(controller_.findBar());
   find_ = std::make_unique<FindBox>(form_, controller_.findBar(), *text1_,
                                     [this] { SetFocus(text2_->handle()); });
-  ACCEL find{FVIRTKEY | FCONTROL, 'F', kFindCommand};
-  accelerators_ = CreateAcceleratorTableW(&find, 1);
+  accelerators_ = createAccelerators();
   useMessageFont();
+  followContrastTheme();
 
   apply(controller_.load());
 
@@ -86,8 +122,10 @@ Form1::Form1(HINSTANCE instance, Services services) : controller_(std::move(serv
 
 Form1::~Form1() {
   DestroyAcceleratorTable(accelerators_);
-  if (font_ != nullptr) {
-    DeleteObject(font_);
+  for (HFONT font : {font_, zoomedFont_}) {
+    if (font != nullptr) {
+      DeleteObject(font);
+    }
   }
 }
 
@@ -101,6 +139,18 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         find_->findKey();
         return 0;
       }
+      if (HIWORD(wParam) == 1 && LOWORD(wParam) >= kZoomCommands &&
+          LOWORD(wParam) <= kZoomCommands + static_cast<WORD>(ZoomKey::Reset)) {
+        zoomed(zoom_.press(static_cast<ZoomKey>(LOWORD(wParam) - kZoomCommands)));
+        return 0;
+      }
+      break;
+    // Passed on with Ctrl by the log and the input box.
+    case WM_MOUSEWHEEL:
+      if ((GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0) {
+        zoomed(zoom_.wheel(GET_WHEEL_DELTA_WPARAM(wParam)));
+        return 0;
+      }
       break;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
@@ -110,12 +160,18 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_SYSCOLORCHANGE:
-      // Desktop-coloured boxes take the new desktop colour.
+      // Desktop-coloured boxes take the new desktop colour; a contrast
+      // theme may have come or gone.
+      followContrastTheme();
       apply(controller_.coloursChanged());
       break;
     case WM_SETTINGCHANGE:
       // The message font may have changed.
       useMessageFont();
+      if (wParam == SPI_SETHIGHCONTRAST) {
+        followContrastTheme();
+        apply(controller_.coloursChanged());
+      }
       break;
     case WM_DPICHANGED: {
       const auto* suggested = reinterpret_cast<const RECT*>(lParam);
@@ -200,13 +256,14 @@ void Form1::apply(const WindowUpdate& update) {
 // system's current choice.
 LRESULT Form1::paintBox(HDC dc, HWND box) {
   Brush* brush = nullptr;
+  const ViewColours theme = viewColours(controller_.console().window, true);
   const BoxColours* colours = nullptr;
   if (box == text1_->handle()) {
     brush = &brush1_;
-    colours = &colours1_;
+    colours = contrast_ ? &theme.log : &colours1_;
   } else if (box == text2_->handle()) {
     brush = &brush2_;
-    colours = &colours2_;
+    colours = contrast_ ? &theme.input : &colours2_;
   } else {
     return 0;
   }
@@ -243,14 +300,61 @@ void Form1::placeFindBox() { find_->place(); }
 // window's DPI.
 void Form1::useMessageFont() {
   HFONT font = createControlFont(windowDpi(form_));
-  for (HWND control : {frame1_, text1_->handle(), frame2_, text2_->handle()}) {
+  for (HWND control : {frame1_, frame2_}) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
+  std::swap(font, font_);
+  useBoxFont();
+  if (font != nullptr) {
+    DeleteObject(font);
+  }
+}
+
+// The log, the input box and the find box in the message font at the zoom.
+void Form1::useBoxFont() {
+  HFONT font = font_;
+  HFONT zoomed = nullptr;
+  if (zoom_.percent() != Zoom::kNormal) {
+    LOGFONTW scaled{};
+    GetObjectW(font_, sizeof scaled, &scaled);
+    scaled.lfHeight = static_cast<LONG>(std::lround(zoom_.scaled(scaled.lfHeight)));
+    scaled.lfWidth = static_cast<LONG>(std::lround(zoom_.scaled(scaled.lfWidth)));
+    zoomed = CreateFontIndirectW(&scaled);
+    if (zoomed != nullptr) {
+      font = zoomed;
+    }
+  }
+  for (HWND control : {text1_->handle(), text2_->handle()}) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
   find_->setFont(font);
-  if (font_ != nullptr) {
-    DeleteObject(font_);
+  std::swap(zoomed, zoomedFont_);
+  if (zoomed != nullptr) {
+    DeleteObject(zoomed);
   }
-  font_ = font;
+}
+
+// The frames keep their font and the window its size. The log's name, its
+// frame's caption, changes.
+void Form1::zoomed(bool changed) {
+  if (!changed) {
+    return;
+  }
+  useBoxFont();
+  placeFindBox();
+  SetWindowTextW(frame1_, wide(zoom_.logCaption()));
+  text1_->renamed();
+}
+
+// Under a contrast theme the boxes and their marks take the system's
+// colours. Wine has no contrast themes: there the answer comes from the
+// question asked, and only a real Windows shows the theme's own colours
+// coming and going with it.
+void Form1::followContrastTheme() {
+  contrast_ = contrastTheme_();
+  const ViewColours shown = viewColours(controller_.console().window, contrast_);
+  text1_->setMarks(shown.selection, shown.found);
+  find_->tintNothingFound(shown.tintNothingFound);
 }
 
 // The designed client area, centred in the screen's work area.

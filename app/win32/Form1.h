@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/WindowController.h"
+#include "app/Zoom.h"
 #include "app/win32/FindBox.h"
 #include "app/win32/InputBox.h"
 #include "app/win32/LogView.h"
@@ -8,21 +9,29 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 
 namespace zor {
 
+// Whether the system's contrast theme (high contrast) is on.
+bool systemContrastTheme();
+
 // The console window. It hands its events to the window controller and
-// shows what that says; every decision is the controller's.
+// shows what that says; every decision is the controller's. It asks
+// `contrastTheme` whether the system's contrast theme is on, at the start
+// and whenever the system's colours or that setting change.
 class Form1 {
  public:
-  Form1(HINSTANCE instance, Services services);
+  Form1(HINSTANCE instance, Services services,
+        std::function<bool()> contrastTheme = systemContrastTheme);
   ~Form1();
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
 
   HWND handle() const { return form_; }
-  // The window's keyboard shortcuts (Ctrl+F), for the message loop.
+  // The window's keyboard shortcuts (Ctrl+F, the zoom keys), for the
+  // message loop.
   HACCEL accelerators() const { return accelerators_; }
 
  private:
@@ -44,6 +53,9 @@ class Form1 {
   void placeControls(const FormLayout& layout);
   void placeFindBox();
   void useMessageFont();
+  void useBoxFont();
+  void zoomed(bool changed);
+  void followContrastTheme();
   void placeCentred();
   LRESULT paintBox(HDC dc, HWND box);
 
@@ -57,6 +69,10 @@ class Form1 {
   HACCEL accelerators_ = nullptr;
   HWND focus_ = nullptr;
   HFONT font_ = nullptr;
+  HFONT zoomedFont_ = nullptr;  // the boxes' font when not at 100%
+  Zoom zoom_;
+  std::function<bool()> contrastTheme_;
+  bool contrast_ = false;
   Brush brush1_;
   Brush brush2_;
   BoxColours colours1_;

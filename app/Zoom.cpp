@@ -1,0 +1,67 @@
+#include "app/Zoom.h"
+
+#include "app/WindowTexts.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace zor {
+
+std::optional<ZoomKey> zoomKeyOf(char16_t character) {
+  for (const ZoomKeyCharacter& key : kZoomKeys) {
+    if (key.character == character) {
+      return key.key;
+    }
+  }
+  return std::nullopt;
+}
+
+bool Zoom::press(ZoomKey key) {
+  switch (key) {
+    case ZoomKey::In:
+      return stepBy(1);
+    case ZoomKey::Out:
+      return stepBy(-1);
+    case ZoomKey::Reset: {
+      const bool changed = percent_ != kNormal;
+      percent_ = kNormal;
+      return changed;
+    }
+  }
+  return false;
+}
+
+bool Zoom::wheel(int delta) {
+  // A turn the other way starts from nothing.
+  if ((wheelTurn_ > 0 && delta < 0) || (wheelTurn_ < 0 && delta > 0)) {
+    wheelTurn_ = 0;
+  }
+  wheelTurn_ += delta;
+  const int notches = wheelTurn_ / kWheelNotch;
+  wheelTurn_ -= notches * kWheelNotch;
+  return stepBy(notches);
+}
+
+bool Zoom::stepBy(int steps) {
+  const auto at = std::find(kSteps.begin(), kSteps.end(), percent_);
+  const auto index = static_cast<int>(std::distance(kSteps.begin(), at));
+  const int last = static_cast<int>(kSteps.size()) - 1;
+  const int next = std::clamp(index + steps, 0, last);
+  const bool changed = kSteps[static_cast<std::size_t>(next)] != percent_;
+  percent_ = kSteps[static_cast<std::size_t>(next)];
+  return changed;
+}
+
+std::u16string Zoom::logCaption() const {
+  std::u16string caption(kLogCaption);
+  if (percent_ != kNormal) {
+    caption += u' ';
+    for (const char c : std::to_string(percent_)) {
+      caption += static_cast<char16_t>(c);
+    }
+    caption += u'%';
+  }
+  return caption;
+}
+
+}  // namespace zor
