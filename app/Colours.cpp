@@ -19,18 +19,14 @@ ColourRef paintedColour(ColourRef reference) {
 }
 
 ViewColours viewColours(const WindowState& window, bool contrastTheme) {
-  const BoxColours system{kWindowColour, kWindowTextColour};
   const BoxColours selection{kHighlightColour, kHighlightTextColour};
   if (contrastTheme) {
-    return ViewColours{
-        system, system, system, selection, BoxColours{kWindowTextColour, kWindowColour}, false};
+    const BoxColours system{kWindowColour, kWindowTextColour};
+    return ViewColours{system, system, {selection, {kWindowTextColour, kWindowColour}, false}};
   }
   return ViewColours{window.text1,
                      window.text2,
-                     system,
-                     selection,
-                     BoxColours{FindBar::kHighlightBackground, FindBar::kHighlightText},
-                     true};
+                     {selection, {FindBar::kHighlightBackground, FindBar::kHighlightText}, true}};
 }
 
 }  // namespace zor

@@ -17,26 +17,32 @@ inline constexpr ColourRef kWindowTextColour = systemColourRef(8);
 inline constexpr ColourRef kHighlightColour = systemColourRef(13);
 inline constexpr ColourRef kHighlightTextColour = systemColourRef(14);
 
-// What the window paints each part in, as colour references resolved when
-// painting.
+// How the log marks its selection and the find box's matches, as colour
+// references resolved when painting, and whether the find field is tinted
+// when nothing is found.
+struct ViewMarks {
+  BoxColours selection;
+  BoxColours found;
+  bool tintNothingFound = true;
+
+  friend bool operator==(const ViewMarks&, const ViewMarks&) = default;
+};
+
+// What the window paints each part in.
 struct ViewColours {
   BoxColours log;
   BoxColours input;
-  BoxColours findField;
-  BoxColours selection;
-  BoxColours found;  // the find box's matches in the log
-  // Whether the find field is tinted when nothing is found.
-  bool tintNothingFound = true;
+  ViewMarks marks;
 
   friend bool operator==(const ViewColours&, const ViewColours&) = default;
 };
 
 // The colours for the boxes' scheme, or, while the system's contrast theme
-// is on, the theme's own: both boxes and the find field in the window's
-// colours, the selection in the highlight's, and the find box's matches in
-// the window's colours swapped, which stand out of the text and of the
-// selection alike in every theme. The scheme keeps changing beneath the
-// theme, and shows again when the theme goes off.
+// is on, the theme's own: both boxes in the window's colours, the selection
+// in the highlight's, and the find box's matches in the window's colours
+// swapped, which stand out of the text and of the selection alike in every
+// theme. The scheme keeps changing beneath the theme, and shows again when
+// the theme goes off.
 ViewColours viewColours(const WindowState& window, bool contrastTheme);
 
 }  // namespace zor

@@ -16,22 +16,21 @@ std::optional<ZoomKey> zoomKeyOf(char16_t character) {
   return std::nullopt;
 }
 
-bool Zoom::press(ZoomKey key) {
+void Zoom::press(ZoomKey key) {
   switch (key) {
     case ZoomKey::In:
-      return stepBy(1);
+      stepBy(1);
+      break;
     case ZoomKey::Out:
-      return stepBy(-1);
-    case ZoomKey::Reset: {
-      const bool changed = percent_ != kNormal;
+      stepBy(-1);
+      break;
+    case ZoomKey::Reset:
       percent_ = kNormal;
-      return changed;
-    }
+      break;
   }
-  return false;
 }
 
-bool Zoom::wheel(int delta) {
+void Zoom::wheel(int delta) {
   // A turn the other way starts from nothing.
   if ((wheelTurn_ > 0 && delta < 0) || (wheelTurn_ < 0 && delta > 0)) {
     wheelTurn_ = 0;
@@ -39,17 +38,15 @@ bool Zoom::wheel(int delta) {
   wheelTurn_ += delta;
   const int notches = wheelTurn_ / kWheelNotch;
   wheelTurn_ -= notches * kWheelNotch;
-  return stepBy(notches);
+  stepBy(notches);
 }
 
-bool Zoom::stepBy(int steps) {
+void Zoom::stepBy(int steps) {
   const auto at = std::find(kSteps.begin(), kSteps.end(), percent_);
   const auto index = static_cast<int>(std::distance(kSteps.begin(), at));
   const int last = static_cast<int>(kSteps.size()) - 1;
   const int next = std::clamp(index + steps, 0, last);
-  const bool changed = kSteps[static_cast<std::size_t>(next)] != percent_;
   percent_ = kSteps[static_cast<std::size_t>(next)];
-  return changed;
 }
 
 std::u16string Zoom::logCaption() const {

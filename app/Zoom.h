@@ -38,23 +38,23 @@ class Zoom {
 
   int percent() const { return percent_; }
 
-  // Each is true when the zoom changed; none goes past the first or the last
-  // step.
-  bool press(ZoomKey key);
+  // Neither goes past the first or the last step.
+  void press(ZoomKey key);
   // Ctrl and the wheel turned by `delta`: a step in (away from the user) or
   // out per notch.
-  bool wheel(int delta);
+  void wheel(int delta);
 
   // The log frame's caption: the zoom after its text while it is not 100%.
   std::u16string logCaption() const;
-  // A font size at this zoom.
-  double scaled(double size) const { return size * percent_ / kNormal; }
 
  private:
-  bool stepBy(int steps);
+  void stepBy(int steps);
 
   int percent_ = kNormal;
   int wheelTurn_ = 0;  // turned and not yet a notch
 };
+
+// A font's size at a zoom of `percent`.
+constexpr double zoomedSize(double size, int percent) { return size * percent / Zoom::kNormal; }
 
 }  // namespace zor

@@ -37,6 +37,7 @@ LogSelection::Change LogViewModel::mirror(const Log& log) {
   if (change == LogSelection::Change::Replaced) {
     rows_.forget();
     top_ = RowSpot{std::min(top_.line, log.lineCount() - 1), 0, 0};
+    topPosition_ = rows_.positionAt(top_, 0);
   }
   showCaret();
   const std::size_t size = log.text().size();
@@ -97,11 +98,15 @@ void LogViewModel::scrollTo(RowSpot top, int lead) {
     return;
   }
   const RowSpot end = rows_.lastTop(page);
+  const RowSpot shown = top_;
   top_ = std::min(top, end);
   if (top_ == RowSpot{}) {
     lead_ = std::clamp(lead, 0, coveredRows());
   }
-  topPosition_ = rows_.positionAt(top_, 0);
+  // The same row shown again keeps the character a step of the font kept.
+  if (top_ != shown) {
+    topPosition_ = rows_.positionAt(top_, 0);
+  }
   const std::size_t last = std::min(LogRows::lastScrollLine(end), kLastScrollLine);
   const std::size_t value = top_ == end ? last : std::min(top_.line, last);
   scrollBar_ = ScrollBarState{static_cast<int>(last), page, static_cast<int>(value)};

@@ -50,12 +50,13 @@ QString shownCaption(const std::u16string& caption) {
                                                     QStringLiteral("[*][*]"));
 }
 
-// `font` at `zoom`, in points or pixels as it is given.
-QFont zoomedFont(QFont font, const Zoom& zoom) {
+// `font` at a zoom of `percent`, in points or pixels as it is given.
+QFont zoomedFont(QFont font, int percent) {
   if (font.pointSizeF() > 0) {
-    font.setPointSizeF(zoom.scaled(font.pointSizeF()));
+    font.setPointSizeF(zoomedSize(font.pointSizeF(), percent));
   } else {
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(zoom.scaled(font.pixelSize())))));
+    font.setPixelSize(
+        std::max(1, static_cast<int>(std::lround(zoomedSize(font.pixelSize(), percent)))));
   }
   return font;
 }
@@ -83,7 +84,8 @@ Form1::Form1(Services services) : controller_(std::move(services)) {
   // match them too.
   for (const ZoomKeyCharacter& key : kZoomKeys) {
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key(key.character)), this);
-    connect(shortcut, &QShortcut::activated, this, [this, key] { zoomed(zoom_.press(key.key)); });
+    connect(shortcut, &QShortcut::activated, this,
+            [this, key] { apply(controller_.zoomKey(key.key)); });
   }
   logFont_ = text1_->font();
   inputFont_ = text2_->font();
@@ -118,6 +120,15 @@ void Form1::apply(const WindowUpdate& update) {
   }
   if (update.inputColours) {
     paint(text2_, *update.inputColours);
+  }
+  if (update.zoom) {
+    zoom(*update.zoom);
+  }
+  if (update.logCaption) {
+    frame1_->setTitle(QString::fromStdU16String(*update.logCaption));
+    // The frame names the log.
+    QAccessibleEvent named(text1_, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
   }
   if (update.visible) {
     setVisible(*update.visible);
@@ -178,7 +189,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Wheel) {
     auto* wheel = static_cast<QWheelEvent*>(event);
     if (wheel->modifiers().testFlag(Qt::ControlModifier)) {
-      zoomed(zoom_.wheel(wheel->angleDelta().y()));
+      apply(controller_.zoomWheel(wheel->angleDelta().y()));
       return true;
     }
   }
@@ -186,18 +197,12 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // The log, the input box and the find box take the zoomed font; the frames
-// and the window keep theirs. The log's name, its frame's caption, changes.
-void Form1::zoomed(bool changed) {
-  if (!changed) {
-    return;
-  }
-  text1_->setFont(zoomedFont(logFont_, zoom_));
-  text2_->setFont(zoomedFont(inputFont_, zoom_));
-  find_->setFont(zoomedFont(findFont_, zoom_));
+// and the window keep theirs.
+void Form1::zoom(int percent) {
+  text1_->setFont(zoomedFont(logFont_, percent));
+  text2_->setFont(zoomedFont(inputFont_, percent));
+  find_->setFont(zoomedFont(findFont_, percent));
   placeFindBox();
-  frame1_->setTitle(QString::fromStdU16String(zoom_.logCaption()));
-  QAccessibleEvent named(text1_, QAccessible::NameChanged);
-  QAccessible::updateAccessibility(&named);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/WindowController.h"
-#include "app/Zoom.h"
 #include "interpreter/Console.h"
 
 #include <QFont>
@@ -41,7 +40,7 @@ class Form1 final : public QWidget {
   void formResize();
   void placeControls(const FormLayout& layout);
   void placeFindBox();
-  void zoomed(bool changed);
+  void zoom(int percent);
 
   WindowController controller_;
   QGroupBox* frame2_;
@@ -49,7 +48,6 @@ class Form1 final : public QWidget {
   QGroupBox* frame1_;
   LogView* text1_;
   FindBox* find_;
-  Zoom zoom_;
   // The fonts at 100%.
   QFont logFont_;
   QFont inputFont_;

@@ -104,7 +104,7 @@ Form1::Form1(HINSTANCE instance, Services services, std::function<bool()> contra
   frame2_ = createFrame(form_, L"");
   text2_ = std::make_unique<InputBox>(frame2_, controller_,
                                       [this](const WindowUpdate& update) { apply(update); });
-  frame1_ = createFrame(form_, wide(zoom_.logCaption()));
+  frame1_ = createFrame(form_, wide(kLogCaption));
   text1_ = std::make_unique<LogView>(frame1_);
   SetWindowPos(frame1_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   // Over the log, so the frames keep their layout.
@@ -113,9 +113,8 @@ Form1::Form1(HINSTANCE instance, Services services, std::function<bool()> contra
                                     [this] { SetFocus(text2_->handle()); });
   accelerators_ = createAccelerators();
   useMessageFont();
-  followContrastTheme();
 
-  apply(controller_.load());
+  apply(controller_.load(contrastTheme_()));
 
   placeCentred();
 }
@@ -141,14 +140,14 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       if (HIWORD(wParam) == 1 && LOWORD(wParam) >= kZoomCommands &&
           LOWORD(wParam) <= kZoomCommands + static_cast<WORD>(ZoomKey::Reset)) {
-        zoomed(zoom_.press(static_cast<ZoomKey>(LOWORD(wParam) - kZoomCommands)));
+        apply(controller_.zoomKey(static_cast<ZoomKey>(LOWORD(wParam) - kZoomCommands)));
         return 0;
       }
       break;
     // Passed on with Ctrl by the log and the input box.
     case WM_MOUSEWHEEL:
       if ((GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0) {
-        zoomed(zoom_.wheel(GET_WHEEL_DELTA_WPARAM(wParam)));
+        apply(controller_.zoomWheel(GET_WHEEL_DELTA_WPARAM(wParam)));
         return 0;
       }
       break;
@@ -162,15 +161,13 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOLORCHANGE:
       // Desktop-coloured boxes take the new desktop colour; a contrast
       // theme may have come or gone.
-      followContrastTheme();
-      apply(controller_.coloursChanged());
+      apply(controller_.coloursChanged(contrastTheme_()));
       break;
     case WM_SETTINGCHANGE:
       // The message font may have changed.
       useMessageFont();
       if (wParam == SPI_SETHIGHCONTRAST) {
-        followContrastTheme();
-        apply(controller_.coloursChanged());
+        apply(controller_.coloursChanged(contrastTheme_()));
       }
       break;
     case WM_DPICHANGED: {
@@ -235,6 +232,21 @@ void Form1::apply(const WindowUpdate& update) {
     colours2_ = *update.inputColours;
     InvalidateRect(text2_->handle(), nullptr, TRUE);
   }
+  if (update.marks) {
+    text1_->setMarks(update.marks->selection, update.marks->found);
+    find_->tintNothingFound(update.marks->tintNothingFound);
+  }
+  if (update.zoom) {
+    zoom_ = *update.zoom;
+    useBoxFont();
+    placeFindBox();
+  }
+  if (update.logCaption) {
+    SetWindowTextW(frame1_, wide(*update.logCaption));
+    InvalidateRect(frame1_, nullptr, TRUE);
+    // The frame names the log.
+    text1_->renamed();
+  }
   if (update.visible) {
     ShowWindow(form_, *update.visible ? SW_SHOW : SW_HIDE);
   }
@@ -256,14 +268,13 @@ void Form1::apply(const WindowUpdate& update) {
 // system's current choice.
 LRESULT Form1::paintBox(HDC dc, HWND box) {
   Brush* brush = nullptr;
-  const ViewColours theme = viewColours(controller_.console().window, true);
   const BoxColours* colours = nullptr;
   if (box == text1_->handle()) {
     brush = &brush1_;
-    colours = contrast_ ? &theme.log : &colours1_;
+    colours = &colours1_;
   } else if (box == text2_->handle()) {
     brush = &brush2_;
-    colours = contrast_ ? &theme.input : &colours2_;
+    colours = &colours2_;
   } else {
     return 0;
   }
@@ -314,11 +325,11 @@ void Form1::useMessageFont() {
 void Form1::useBoxFont() {
   HFONT font = font_;
   HFONT zoomed = nullptr;
-  if (zoom_.percent() != Zoom::kNormal) {
+  if (zoom_ != Zoom::kNormal) {
     LOGFONTW scaled{};
     GetObjectW(font_, sizeof scaled, &scaled);
-    scaled.lfHeight = static_cast<LONG>(std::lround(zoom_.scaled(scaled.lfHeight)));
-    scaled.lfWidth = static_cast<LONG>(std::lround(zoom_.scaled(scaled.lfWidth)));
+    scaled.lfHeight = static_cast<LONG>(std::lround(zoomedSize(scaled.lfHeight, zoom_)));
+    scaled.lfWidth = static_cast<LONG>(std::lround(zoomedSize(scaled.lfWidth, zoom_)));
     zoomed = CreateFontIndirectW(&scaled);
     if (zoomed != nullptr) {
       font = zoomed;
@@ -332,29 +343,6 @@ void Form1::useBoxFont() {
   if (zoomed != nullptr) {
     DeleteObject(zoomed);
   }
-}
-
-// The frames keep their font and the window its size. The log's name, its
-// frame's caption, changes.
-void Form1::zoomed(bool changed) {
-  if (!changed) {
-    return;
-  }
-  useBoxFont();
-  placeFindBox();
-  SetWindowTextW(frame1_, wide(zoom_.logCaption()));
-  text1_->renamed();
-}
-
-// Under a contrast theme the boxes and their marks take the system's
-// colours. Wine has no contrast themes: there the answer comes from the
-// question asked, and only a real Windows shows the theme's own colours
-// coming and going with it.
-void Form1::followContrastTheme() {
-  contrast_ = contrastTheme_();
-  const ViewColours shown = viewColours(controller_.console().window, contrast_);
-  text1_->setMarks(shown.selection, shown.found);
-  find_->tintNothingFound(shown.tintNothingFound);
 }
 
 // The designed client area, centred in the screen's work area.

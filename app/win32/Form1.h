@@ -54,8 +54,6 @@ class Form1 {
   void placeFindBox();
   void useMessageFont();
   void useBoxFont();
-  void zoomed(bool changed);
-  void followContrastTheme();
   void placeCentred();
   LRESULT paintBox(HDC dc, HWND box);
 
@@ -70,9 +68,8 @@ class Form1 {
   HWND focus_ = nullptr;
   HFONT font_ = nullptr;
   HFONT zoomedFont_ = nullptr;  // the boxes' font when not at 100%
-  Zoom zoom_;
+  int zoom_ = Zoom::kNormal;    // the boxes' font's zoom, in percent
   std::function<bool()> contrastTheme_;
-  bool contrast_ = false;
   Brush brush1_;
   Brush brush2_;
   BoxColours colours1_;

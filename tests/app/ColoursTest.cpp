@@ -27,10 +27,10 @@ TEST(ColoursTest, AContrastThemePaintsInTheSystemsColours) {
     bool contrast;
     ViewColours colours;
   } cases[] = {
-      {light, false, {{kWhite, kBlack}, {kWhite, kBlack}, window, selection, amber, true}},
-      {dark, false, {dark.text1, dark.text2, window, selection, amber, true}},
-      {light, true, {window, window, window, selection, {0x80000008, 0x80000005}, false}},
-      {dark, true, {window, window, window, selection, {0x80000008, 0x80000005}, false}},
+      {light, false, {{kWhite, kBlack}, {kWhite, kBlack}, {selection, amber, true}}},
+      {dark, false, {dark.text1, dark.text2, {selection, amber, true}}},
+      {light, true, {window, window, {selection, {0x80000008, 0x80000005}, false}}},
+      {dark, true, {window, window, {selection, {0x80000008, 0x80000005}, false}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message()

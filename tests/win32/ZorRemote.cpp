@@ -118,7 +118,7 @@ void writeRect(const char* name, RECT r, HWND from, HWND form) {
 
 // In the window's client area, in physical pixels.
 int writeFindGeometry(HWND form) {
-  HWND log = FindWindowExW(findFrame(form, L"日志Log"), nullptr, kLogClass, nullptr);
+  HWND log = findBox(kLogClass);
   HWND box = FindWindowExW(form, nullptr, L"ZorFindBox", nullptr);
   if (log == nullptr || box == nullptr) {
     return 1;
@@ -319,7 +319,7 @@ std::wstring nameOf(HWND control) {
 // The input box, then the find box's field, check box and count.
 int writeNames() {
   HWND box = FindWindowExW(findForm(), nullptr, L"ZorFindBox", nullptr);
-  HWND input = findBox(L"输入Input", kInputClass);
+  HWND input = findBox(kInputClass);
   if (box == nullptr || input == nullptr) {
     return 1;
   }
