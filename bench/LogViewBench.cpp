@@ -36,6 +36,11 @@ class Window {
     QTest::keyClick(text2_, Qt::Key_Return);
     text1->viewport()->repaint();
   }
+  // Presses the key in the input box and paints what the view now shows.
+  void press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(text2_, key, modifiers);
+    text1->viewport()->repaint();
+  }
 
   LogView* text1 = nullptr;
 
@@ -170,6 +175,24 @@ void BM_PageDownInOneLongLine(benchmark::State& state) {
   pageDownAndPaint(state, window);
 }
 BENCHMARK(BM_PageDownInOneLongLine)->Unit(benchmark::kMicrosecond);
+
+// A zoom step, Ctrl+= and Ctrl+- in turn, and the paint of the log at the
+// new size, in the middle of a log of 2,000,000 lines, every 100th of them
+// wrapped over many rows.
+void BM_ZoomStepOf2MLines(benchmark::State& state) {
+  Window window(std::filesystem::path("/opt/zor"));
+  window.log().append(filler(2'000'000, 100));
+  window.enter(QStringLiteral("say end"));
+  window.text1->model().scrollToLine(1'000'000);
+  window.text1->refresh();
+  bool in = true;
+  for (auto _ : state) {
+    window.press(in ? Qt::Key_Equal : Qt::Key_Minus, Qt::ControlModifier);
+    in = !in;
+  }
+  state.counters["line"] = static_cast<double>(window.text1->topRow().line);
+}
+BENCHMARK(BM_ZoomStepOf2MLines)->Unit(benchmark::kMillisecond);
 
 // "top" typed with a 2,000,000-line log whose end is shown.
 void BM_TopOf2MLines(benchmark::State& state) {
