@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
         // nor selected when it opens again.
         KeyCase{"ClearWhileClosed",
                 {"^F", "type:apple", "pause", "Esc", "clear", "^F", "Enter"},
-                "open 0/0 | + 0/3 | @18 - 3/3 | close @18 - ... | ... | open 0/0 | 0/0"}),
+                "open 0/0 | + 0/3 | @18 - 3/3 | close @18 - 3/3 | 3/3 | open 0/0! | 0/0!"}),
     [](const auto& test) { return std::string(test.param.name); });
 
 struct PlaceCase {
