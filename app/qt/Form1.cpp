@@ -101,51 +101,53 @@ Form1::Form1(Services services) : controller_(std::move(services)) {
   }
 }
 
-void Form1::apply(const WindowUpdate& update) {
-  if (update.log != nullptr) {
-    text1_->mirror(*update.log);
-    find_->logChanged();
-  }
-  if (update.input) {
-    text2_->showEdit(*update.input);
-  }
-  if (update.inputCaption) {
-    frame2_->setTitle(QString::fromStdU16String(*update.inputCaption));
-  }
-  if (update.caption) {
-    setWindowTitle(shownCaption(*update.caption));
-  }
-  if (update.logColours) {
-    paint(text1_, *update.logColours);
-  }
-  if (update.inputColours) {
-    paint(text2_, *update.inputColours);
-  }
-  if (update.zoom) {
-    zoom(*update.zoom);
-  }
-  if (update.logCaption) {
-    frame1_->setTitle(QString::fromStdU16String(*update.logCaption));
-    // The frame names the log.
-    QAccessibleEvent named(text1_, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&named);
-  }
-  if (update.visible) {
-    setVisible(*update.visible);
-  }
-  if (update.focus) {
-    text2_->setFocus();
-  }
-  if (update.layout) {
-    placeControls(*update.layout);
-  }
-  if (update.quit) {
-    QCoreApplication::quit();
-  }
-  if (update.stop) {
-    emit stopRequested();
-  }
+void Form1::apply(const WindowUpdate& update) { applyUpdate(*this, update); }
+
+void Form1::showLog(const Log& log) {
+  text1_->mirror(log);
+  find_->logChanged();
 }
+
+void Form1::showInput(const InputBoxEdit& edit) { text2_->showEdit(edit); }
+
+void Form1::showInputCaption(const std::u16string& caption) {
+  frame2_->setTitle(QString::fromStdU16String(caption));
+}
+
+void Form1::showCaption(const std::u16string& caption) { setWindowTitle(shownCaption(caption)); }
+
+void Form1::paintLog(const BoxColours& colours) { paint(text1_, colours); }
+
+void Form1::paintInput(const BoxColours& colours) { paint(text2_, colours); }
+
+// Linux has no contrast themes: the marks never change.
+void Form1::markLog(const ViewMarks&) {}
+
+// The window manager draws the title bar.
+void Form1::useDarkTitleBar(bool) {}
+
+// The log, the input box and the find box take the zoomed font; the frames
+// and the window keep theirs.
+void Form1::zoomFonts(int percent) {
+  text1_->setFont(zoomedFont(logFont_, percent));
+  text2_->setFont(zoomedFont(inputFont_, percent));
+  find_->setFont(zoomedFont(findFont_, percent));
+  placeFindBox();
+}
+
+void Form1::showLogCaption(const std::u16string& caption) {
+  frame1_->setTitle(QString::fromStdU16String(caption));
+  QAccessibleEvent named(text1_, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&named);
+}
+
+void Form1::showWindow(bool visible) { setVisible(visible); }
+
+void Form1::focusInput() { text2_->setFocus(); }
+
+void Form1::quitWindow() { QCoreApplication::quit(); }
+
+void Form1::stopProcess() { emit stopRequested(); }
 
 void Form1::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
@@ -194,15 +196,6 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QWidget::eventFilter(watched, event);
-}
-
-// The log, the input box and the find box take the zoomed font; the frames
-// and the window keep theirs.
-void Form1::zoom(int percent) {
-  text1_->setFont(zoomedFont(logFont_, percent));
-  text2_->setFont(zoomedFont(inputFont_, percent));
-  find_->setFont(zoomedFont(findFont_, percent));
-  placeFindBox();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/WindowController.h"
+#include "app/WindowView.h"
 #include "interpreter/Console.h"
 
 #include <QFont>
@@ -16,7 +17,7 @@ class LogView;
 
 // The console window. It hands its events to the window controller and
 // shows what that says; every decision is the controller's.
-class Form1 final : public QWidget {
+class Form1 final : public QWidget, public WindowView {
   Q_OBJECT
 
  public:
@@ -37,10 +38,23 @@ class Form1 final : public QWidget {
 
  private:
   void apply(const WindowUpdate& update);
+  void showLog(const Log& log) override;
+  void showInput(const InputBoxEdit& edit) override;
+  void showInputCaption(const std::u16string& caption) override;
+  void showCaption(const std::u16string& caption) override;
+  void paintLog(const BoxColours& colours) override;
+  void paintInput(const BoxColours& colours) override;
+  void markLog(const ViewMarks& marks) override;
+  void useDarkTitleBar(bool dark) override;
+  void zoomFonts(int percent) override;
+  void showLogCaption(const std::u16string& caption) override;
+  void showWindow(bool visible) override;
+  void focusInput() override;
+  void placeControls(const FormLayout& layout) override;
+  void quitWindow() override;
+  void stopProcess() override;
   void formResize();
-  void placeControls(const FormLayout& layout);
   void placeFindBox();
-  void zoom(int percent);
 
   WindowController controller_;
   QGroupBox* frame2_;

@@ -205,64 +205,60 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(form_, message, wParam, lParam);
 }
 
-void Form1::apply(const WindowUpdate& update) {
-  if (update.log != nullptr) {
-    text1_->mirror(*update.log);
-    find_->logChanged();
-  }
-  if (update.input) {
-    text2_->showEdit(*update.input);
-  }
-  if (update.inputCaption) {
-    SetWindowTextW(frame2_, wide(*update.inputCaption));
-    // A group box draws its new caption over the old one.
-    InvalidateRect(frame2_, nullptr, TRUE);
-  }
-  if (update.caption) {
-    SetWindowTextW(form_, wide(*update.caption));
-  }
-  if (update.darkTitleBar) {
-    useDarkTitleBar(form_, *update.darkTitleBar);
-  }
-  if (update.logColours) {
-    colours1_ = *update.logColours;
-    text1_->redrawAll();
-  }
-  if (update.inputColours) {
-    colours2_ = *update.inputColours;
-    InvalidateRect(text2_->handle(), nullptr, TRUE);
-  }
-  if (update.marks) {
-    text1_->setMarks(update.marks->selection, update.marks->found);
-    find_->tintNothingFound(update.marks->tintNothingFound);
-  }
-  if (update.zoom) {
-    zoom_ = *update.zoom;
-    useBoxFont();
-    placeFindBox();
-  }
-  if (update.logCaption) {
-    SetWindowTextW(frame1_, wide(*update.logCaption));
-    InvalidateRect(frame1_, nullptr, TRUE);
-    // The frame names the log.
-    text1_->renamed();
-  }
-  if (update.visible) {
-    ShowWindow(form_, *update.visible ? SW_SHOW : SW_HIDE);
-  }
-  if (update.focus) {
-    focus_ = text2_->handle();
-  }
-  if (update.layout) {
-    placeControls(*update.layout);
-  }
-  if (update.quit) {
-    DestroyWindow(form_);
-  }
-  if (update.stop) {
-    endProcessNow();
-  }
+void Form1::apply(const WindowUpdate& update) { applyUpdate(*this, update); }
+
+void Form1::showLog(const Log& log) {
+  text1_->mirror(log);
+  find_->logChanged();
 }
+
+void Form1::showInput(const InputBoxEdit& edit) { text2_->showEdit(edit); }
+
+void Form1::showInputCaption(const std::u16string& caption) {
+  SetWindowTextW(frame2_, wide(caption));
+  // A group box draws its new caption over the old one.
+  InvalidateRect(frame2_, nullptr, TRUE);
+}
+
+void Form1::showCaption(const std::u16string& caption) { SetWindowTextW(form_, wide(caption)); }
+
+void Form1::useDarkTitleBar(bool dark) { zor::useDarkTitleBar(form_, dark); }
+
+void Form1::paintLog(const BoxColours& colours) {
+  colours1_ = colours;
+  text1_->redrawAll();
+}
+
+void Form1::paintInput(const BoxColours& colours) {
+  colours2_ = colours;
+  InvalidateRect(text2_->handle(), nullptr, TRUE);
+}
+
+void Form1::markLog(const ViewMarks& marks) {
+  text1_->setMarks(marks.selection, marks.found);
+  find_->tintNothingFound(marks.tintNothingFound);
+}
+
+void Form1::zoomFonts(int percent) {
+  zoom_ = percent;
+  useBoxFont();
+  placeFindBox();
+}
+
+void Form1::showLogCaption(const std::u16string& caption) {
+  SetWindowTextW(frame1_, wide(caption));
+  InvalidateRect(frame1_, nullptr, TRUE);
+  text1_->renamed();
+}
+
+void Form1::showWindow(bool visible) { ShowWindow(form_, visible ? SW_SHOW : SW_HIDE); }
+
+// Taken when the window is next activated.
+void Form1::focusInput() { focus_ = text2_->handle(); }
+
+void Form1::quitWindow() { DestroyWindow(form_); }
+
+void Form1::stopProcess() { endProcessNow(); }
 
 // The colours are resolved at every paint, so a system colour follows the
 // system's current choice.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/WindowController.h"
+#include "app/WindowView.h"
 #include "app/Zoom.h"
 #include "app/win32/FindBox.h"
 #include "app/win32/InputBox.h"
@@ -21,7 +22,7 @@ bool systemContrastTheme();
 // shows what that says; every decision is the controller's. It asks
 // `contrastTheme` whether the system's contrast theme is on, at the start
 // and whenever the system's colours or that setting change.
-class Form1 {
+class Form1 final : public WindowView {
  public:
   Form1(HINSTANCE instance, Services services,
         std::function<bool()> contrastTheme = systemContrastTheme);
@@ -49,8 +50,22 @@ class Form1 {
 
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void apply(const WindowUpdate& update);
+  void showLog(const Log& log) override;
+  void showInput(const InputBoxEdit& edit) override;
+  void showInputCaption(const std::u16string& caption) override;
+  void showCaption(const std::u16string& caption) override;
+  void paintLog(const BoxColours& colours) override;
+  void paintInput(const BoxColours& colours) override;
+  void markLog(const ViewMarks& marks) override;
+  void useDarkTitleBar(bool dark) override;
+  void zoomFonts(int percent) override;
+  void showLogCaption(const std::u16string& caption) override;
+  void showWindow(bool visible) override;
+  void focusInput() override;
+  void placeControls(const FormLayout& layout) override;
+  void quitWindow() override;
+  void stopProcess() override;
   void formResize();
-  void placeControls(const FormLayout& layout);
   void placeFindBox();
   void useMessageFont();
   void useBoxFont();
