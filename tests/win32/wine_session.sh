@@ -74,9 +74,10 @@ zor_start() {
 
 # The program directory as zor.exe shows it, and the welcome banner as the
 # log holds it, lines ended by LF, the varying time stamps written [T]; the
-# transcripts read by zor_transcript.exe (ZOR_TRANSCRIPT_READER).
+# transcripts read by zor_transcript.exe (ZOR_TRANSCRIPT_READER, which only
+# the scripts that read transcripts need).
 source "$(dirname "${BASH_SOURCE[0]}")/../transcripts/transcripts.sh"
-reader=("$wine" "$ZOR_TRANSCRIPT_READER")
+reader=("$wine" "${ZOR_TRANSCRIPT_READER:-}")
 shown_prog="Z:$(printf '%s' "$prog" | tr / '\\')"
 banner() { transcript_banner "$shown_prog"; }
 
