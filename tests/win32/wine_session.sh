@@ -32,16 +32,7 @@ fail() {
   exit 1
 }
 
-# Waits up to $1 seconds for the command that follows to succeed.
-wait_for() {
-  local seconds=$1
-  shift
-  local end=$((SECONDS + seconds))
-  until "$@"; do
-    [ "$SECONDS" -lt "$end" ] || return 1
-    sleep 0.1
-  done
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../support/wait_for.sh"
 
 # The screen is 1024 x 768 pixels unless ZOR_SCREEN gives another size.
 Xvfb -displayfd 3 -screen 0 "${ZOR_SCREEN:-1024x768}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
@@ -109,13 +100,10 @@ zor_paste() {
 }
 
 # Waits up to $1 seconds for zor to end and puts its exit status in
-# exit_status; one that has not ended by then is killed and gets 143.
+# exit_status; one that has not ended by then is killed and gets 137.
 exit_status=
 zor_wait_exit() {
-  (sleep "$1" && kill "$zor_pid" 2>/dev/null) &
-  local watchdog=$!
   exit_status=0
-  wait "$zor_pid" || exit_status=$?
-  kill "$watchdog" 2>/dev/null || true
+  wait_exit "$1" "$zor_pid" || exit_status=$?
   zor_pid=
 }
