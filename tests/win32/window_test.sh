@@ -13,15 +13,20 @@
 remote=$2
 source "$(dirname "$0")/wine_session.sh"
 
-# The colour (RRGGBB) of the pixel at x, y of the window, from a dump of it:
-# a header of big-endian numbers, a colour map, then 32-bit pixels stored
-# blue, green, red.
-pixel() {
+# Dumps the window into window.xwd: a header of big-endian numbers, a colour
+# map, then rows of 32-bit pixels stored blue, green, red. Sets where the
+# pixels start in it and how many bytes a row takes.
+dump_window() {
   xwd -id "$window" -silent >"$work/window.xwd"
   local header
   read -ra header < <(od -A n -t u4 --endian=big -N 80 "$work/window.xwd" | tr '\n' ' ')
-  local offset=$((header[0] + header[19] * 12 + $2 * header[12] + $1 * 4))
-  od -A n -t x1 -j "$offset" -N 3 "$work/window.xwd" | awk '{ print $3 $2 $1 }'
+  pixels_start=$((header[0] + header[19] * 12)) row_bytes=${header[12]}
+}
+# The colour (RRGGBB) of the pixel at x, y of the window.
+pixel() {
+  dump_window
+  od -A n -t x1 -j $((pixels_start + $2 * row_bytes + $1 * 4)) -N 3 "$work/window.xwd" |
+    awk '{ print $3 $2 $1 }'
 }
 # Both boxes painted in $1: a point of the log box right of its short lines,
 # and one in the middle of the input box.
@@ -241,16 +246,13 @@ xdotool key Tab
 read -r _ log_height < <("$wine" "$remote" geometry | tr -d '\r' | awk '$1 == "Text1" { print $4, $5 }')
 log_top=$((y - $(xdotool getwindowgeometry --shell "$window" | sed -n 's/^Y=//p')))
 log_picture() {
-  xwd -id "$window" -silent >"$work/window.xwd"
-  local header
-  read -ra header < <(od -A n -t u4 --endian=big -N 80 "$work/window.xwd" | tr '\n' ' ')
-  tail -c +$((header[0] + header[19] * 12 + log_top * header[12] + 1)) "$work/window.xwd" |
-    head -c $((log_height * header[12])) >"$work/$1"
+  dump_window
+  tail -c +$((pixels_start + log_top * row_bytes + 1)) "$work/window.xwd" |
+    head -c $((log_height * row_bytes)) >"$work/$1"
 }
 # The picture $1 once it holds still: the same in two reads, each taken
 # after the window has painted all it had to; and once it is drawn: unlike
 # the empty log's.
-drawn() { "$wine" "$remote" drawn; }
 still_picture() {
   drawn && log_picture "$1.before" && drawn && log_picture "$1" && cmp -s "$work/$1.before" "$work/$1"
 }

@@ -17,11 +17,23 @@ export LC_ALL=zh_CN.UTF-8 WINEDEBUG=-all HOME=$work XDG_RUNTIME_DIR=$work
 printf 'Xft.antialias: 1\nXft.hinting: 1\nXft.hintstyle: hintslight\nXft.rgba: rgb\nXft.dpi: 96\n' \
   >"$work/.Xdefaults"
 
+# A command that fails outside a check of its own ends the script (set -e)
+# without a word: session_end names it, as the script's line or, inside a
+# function, as the command.
+failed=
+trap 'failed="line $LINENO of ${BASH_SOURCE[0]##*/}: $BASH_COMMAND"' ERR
 session_end() {
-  local status=$?
-  wineserver -k 2>/dev/null || true
-  for p in "${helpers[@]}" $zor_pid $xvfb_pid; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
+  local status=$? command=$BASH_COMMAND
+  [ "$status" = 0 ] || [[ $command == exit* ]] || echo "FAIL: ${failed:-$command} failed with status $status"
+  # What fails from here on decides nothing.
+  set +e
+  # The server kills the prefix's processes and ends in its own time; one
+  # still ending takes the next test's first Wine programs with it, and its
+  # processes may still write into the home folder.
+  wineserver -k 2>/dev/null
+  wineserver -w 2>/dev/null
+  for p in "${helpers[@]}" $zor_pid $xvfb_pid; do kill "$p" 2>/dev/null; done
+  wait 2>/dev/null
   rm -rf "$work"
   return $status
 }
@@ -69,6 +81,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/../transcripts/transcripts.sh"
 reader=("$wine" "$ZOR_TRANSCRIPT_READER")
 shown_prog="Z:$(printf '%s' "$prog" | tr / '\\')"
 banner() { transcript_banner "$shown_prog"; }
+
+# Has the window paint what waits to be painted; succeeds when nothing
+# still waits (through zor_remote.exe, `remote`).
+drawn() { "$wine" "$remote" drawn; }
 
 # Types one command line into the input box and presses Enter.
 zor_type() {
