@@ -28,7 +28,8 @@ std::optional<T> changed(std::optional<T>& shown, const T& now) {
 WindowController::WindowController(Services services)
     : console_(std::move(services)), line_(history_, console_.vars, consoleCommands().table) {}
 
-WindowUpdate WindowController::load() {
+WindowUpdate WindowController::load(bool contrastTheme) {
+  contrastTheme_ = contrastTheme;
   formLoad(console_);
   line_.edited(LineBox{console_.input, console_.input.size(), console_.input.size()});
   WindowUpdate update = changes(LineBox{});
@@ -85,9 +86,20 @@ WindowUpdate WindowController::resized(int outerWidth, int outerHeight, bool min
   return update;
 }
 
-WindowUpdate WindowController::coloursChanged() {
+WindowUpdate WindowController::coloursChanged(bool contrastTheme) {
+  contrastTheme_ = contrastTheme;
   shown_.logColours.reset();
   shown_.inputColours.reset();
+  return changes(line_.box());
+}
+
+WindowUpdate WindowController::zoomKey(ZoomKey key) {
+  zoom_.press(key);
+  return changes(line_.box());
+}
+
+WindowUpdate WindowController::zoomWheel(int delta) {
+  zoom_.wheel(delta);
   return changes(line_.box());
 }
 
@@ -114,12 +126,16 @@ void WindowController::runKey(char16_t keyCode) {
 
 WindowUpdate WindowController::changes(const LineBox& now) {
   const WindowState& window = console_.window;
+  const ViewColours colours = viewColours(window, contrastTheme_);
   WindowUpdate update;
   update.input = inputBoxEdit(now, line_.box());
   update.inputCaption = changed(shown_.inputCaption, line_.caption());
   update.caption = changed(shown_.caption, window.caption);
-  update.logColours = changed(shown_.logColours, window.text1);
-  update.inputColours = changed(shown_.inputColours, window.text2);
+  update.logColours = changed(shown_.logColours, colours.log);
+  update.inputColours = changed(shown_.inputColours, colours.input);
+  update.marks = changed(shown_.marks, colours.marks);
+  update.zoom = changed(shown_.zoom, zoom_.percent());
+  update.logCaption = changed(shown_.logCaption, zoom_.logCaption());
   update.darkTitleBar = changed(shown_.darkTitleBar, blackmodeOn(window));
   update.visible = changed(shown_.visible, window.visible);
   return update;

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "app/Colours.h"
 #include "app/InputBoxEdit.h"
 #include "app/InputHistory.h"
 #include "app/InputLine.h"
 #include "app/Layout.h"
+#include "app/Zoom.h"
 #include "app/logview/FindBar.h"
 #include "interpreter/Console.h"
 
@@ -28,13 +30,21 @@ struct WindowUpdate {
   // system colour follows the system.
   std::optional<BoxColours> logColours;
   std::optional<BoxColours> inputColours;
+  // The log's selection and matches: they change only as a contrast theme
+  // comes or goes.
+  std::optional<ViewMarks> marks;
   std::optional<bool> darkTitleBar;
   std::optional<bool> visible;
   std::optional<WindowFocus> focus;
   std::optional<FormLayout> layout;  // place the controls so, in twips at the window's DPI
-  bool keyTaken = false;             // the input box does nothing more with the key
-  bool quit = false;                 // the window is unloaded: close it and end the event loop
-  bool stop = false;                 // end the process now, without the unload step
+  // The log's, the input box's and the find box's fonts at this percentage
+  // of their own size, and the log frame's caption, which screen readers
+  // hear as the log's new name.
+  std::optional<int> zoom;
+  std::optional<std::u16string> logCaption;
+  bool keyTaken = false;  // the input box does nothing more with the key
+  bool quit = false;      // the window is unloaded: close it and end the event loop
+  bool stop = false;      // end the process now, without the unload step
 };
 
 // A key pressed in the input box, before the box itself handles it.
@@ -62,8 +72,9 @@ class WindowController {
   const InputHistory& history() const noexcept { return history_; }
 
   // Form_Load; the update holds everything the window shows at start, the
-  // controls laid out as designed.
-  WindowUpdate load();
+  // controls laid out as designed. `contrastTheme`: whether the system's
+  // contrast theme is on, which only Windows has.
+  WindowUpdate load(bool contrastTheme = false);
 
   // A key in the input box, `now` the box as it is. Enter first takes back
   // a completion offered and ends a search; then every character goes to
@@ -80,8 +91,14 @@ class WindowController {
   // a minimised window keeps its layout.
   WindowUpdate resized(int outerWidth, int outerHeight, bool minimised);
 
-  // The system's colours changed: both boxes are to be painted again.
-  WindowUpdate coloursChanged();
+  // The system's colours changed, or its contrast theme came or went: both
+  // boxes are to be painted again.
+  WindowUpdate coloursChanged(bool contrastTheme = false);
+
+  // A zoom key, or Ctrl and the wheel turned by `delta`, over the log or
+  // the input box.
+  WindowUpdate zoomKey(ZoomKey key);
+  WindowUpdate zoomWheel(int delta);
 
   // The close button: Form_Unload, once; the close always goes ahead.
   WindowUpdate close();
@@ -93,6 +110,9 @@ class WindowController {
     std::optional<std::u16string> caption;
     std::optional<BoxColours> logColours;
     std::optional<BoxColours> inputColours;
+    std::optional<ViewMarks> marks = viewColours(WindowState{}, false).marks;
+    std::optional<int> zoom = Zoom::kNormal;
+    std::optional<std::u16string> logCaption = std::u16string(kLogCaption);
     std::optional<bool> darkTitleBar = false;  // a new window's title bar is light
     std::optional<bool> visible = true;        // the window shows itself when started
   };
@@ -105,6 +125,8 @@ class WindowController {
   InputLine line_;
   FindBar findBar_;
   Shown shown_;
+  Zoom zoom_;
+  bool contrastTheme_ = false;
   bool unloaded_ = false;
 };
 

@@ -24,6 +24,8 @@ class Window {
       : codePage_(systemCodePage()),
         form_(Services{clock_, media_, *codePage_, std::move(programDirectory)}) {
     form_.show();
+    // The window's shortcuts (the zoom keys) work in the active window.
+    QApplication::setActiveWindow(&form_);
     text1 = form_.findChild<LogView*>(QStringLiteral("Text1"));
     text2_ = form_.findChild<QLineEdit*>(QStringLiteral("Text2"));
   }
@@ -34,6 +36,11 @@ class Window {
   void enter(const QString& line) {
     text2_->setText(line);
     QTest::keyClick(text2_, Qt::Key_Return);
+    text1->viewport()->repaint();
+  }
+  // Presses the key in the input box and paints what the view now shows.
+  void press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(text2_, key, modifiers);
     text1->viewport()->repaint();
   }
 
@@ -170,6 +177,29 @@ void BM_PageDownInOneLongLine(benchmark::State& state) {
   pageDownAndPaint(state, window);
 }
 BENCHMARK(BM_PageDownInOneLongLine)->Unit(benchmark::kMicrosecond);
+
+// A zoom step, Ctrl+= and Ctrl+- in turn, and the paint of the log at the
+// new size, in the middle of a log of 2,000,000 lines, every 100th of them
+// wrapped over many rows.
+void BM_ZoomStepOf2MLines(benchmark::State& state) {
+  Window window(std::filesystem::path("/opt/zor"));
+  window.log().append(filler(2'000'000, 100));
+  window.enter(QStringLiteral("say end"));
+  window.text1->model().scrollToLine(1'000'000);
+  window.text1->refresh();
+  bool in = true;
+  const int rowHeight = window.text1->model().rowHeight();
+  for (auto _ : state) {
+    window.press(in ? Qt::Key_Equal : Qt::Key_Minus, Qt::ControlModifier);
+    if (in && window.text1->model().rowHeight() == rowHeight) {
+      state.SkipWithError("the key did not zoom");
+      break;
+    }
+    in = !in;
+  }
+  state.counters["line"] = static_cast<double>(window.text1->topRow().line);
+}
+BENCHMARK(BM_ZoomStepOf2MLines)->Unit(benchmark::kMillisecond);
 
 // "top" typed with a 2,000,000-line log whose end is shown.
 void BM_TopOf2MLines(benchmark::State& state) {

@@ -6,6 +6,8 @@
 namespace zor {
 
 FindBar::Outcome FindBar::press(FindKey key, bool shift, const Log& log, std::size_t bottom) {
+  // The log may have changed while the box was closed.
+  find_.follow(log);
   // As if the search had run on the last key typed.
   Outcome outcome = pending_ ? search(log, bottom) : Outcome{};
   switch (key) {

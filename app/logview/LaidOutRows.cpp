@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 namespace zor {
 
@@ -12,20 +13,42 @@ void LaidOutRows::setWidth(int width) {
 
 int LaidOutRows::rowHeight() const { return std::max(metrics_->rowHeight(), 1); }
 
+void LaidOutRows::forget() {
+  newer_.clear();
+  older_.clear();
+  last_.reset();
+}
+
+LaidOutRows::Pieces::const_iterator LaidOutRows::find(const Pieces& pieces, std::size_t begin,
+                                                      std::size_t end) {
+  return std::lower_bound(pieces.begin(), pieces.end(), std::pair(begin, end),
+                          [](const auto& piece, const std::pair<std::size_t, std::size_t>& key) {
+                            return std::pair(piece->begin, piece->end) < key;
+                          });
+}
+
 std::shared_ptr<const LaidOutPiece> LaidOutRows::piece(std::size_t line, std::size_t index) {
   const std::size_t begin = pieceBegin(line, index);
   const std::size_t end = pieceEnd(line, index);
-  for (const auto& cached : cache_) {
-    if (cached->begin == begin && cached->end == end) {
-      return cached;
+  if (last_ && last_->begin == begin && last_->end == end) {
+    return last_;
+  }
+  for (const Pieces* pieces : {&newer_, &older_}) {
+    const auto found = find(*pieces, begin, end);
+    if (found != pieces->end() && (*found)->begin == begin && (*found)->end == end) {
+      last_ = *found;
+      return last_;
     }
   }
-  if (cache_.size() >= kCachedPieces) {
-    cache_.erase(cache_.begin(), cache_.begin() + kCachedPieces / 2);
+  if (newer_.size() >= kPiecesPerGeneration) {
+    older_ = std::move(newer_);
+    newer_.clear();
   }
-  cache_.push_back(metrics_->layOut(
-      begin, std::u16string_view(log_->text()).substr(begin, end - begin), width_));
-  return cache_.back();
+  auto laidOut =
+      metrics_->layOut(begin, std::u16string_view(log_->text()).substr(begin, end - begin), width_);
+  newer_.insert(find(newer_, begin, end), laidOut);
+  last_ = laidOut;
+  return last_;
 }
 
 int LaidOutRows::rowOf(std::size_t line, std::size_t index, std::size_t position) {

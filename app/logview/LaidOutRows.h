@@ -10,7 +10,7 @@
 namespace zor {
 
 // Log rows over pieces laid out by the front-end's metrics at a width,
-// keeping the last few laid out.
+// keeping the last few hundred laid out.
 class LaidOutRows final : public LogRows {
  public:
   explicit LaidOutRows(const TextMetrics& metrics) : metrics_(&metrics) {}
@@ -18,7 +18,7 @@ class LaidOutRows final : public LogRows {
   // The log was replaced or cut back, or the font or the width changed:
   // pieces laid out before may be stale.
   void setWidth(int width);
-  void forget() { cache_.clear(); }
+  void forget();
 
   int rowHeight() const;
   const TextMetrics& metrics() const { return *metrics_; }
@@ -38,12 +38,20 @@ class LaidOutRows final : public LogRows {
   int rowOf(std::size_t line, std::size_t index, std::size_t position) override;
 
  private:
-  // Pieces kept laid out: a screenful and more.
-  static constexpr std::size_t kCachedPieces = 256;
+  using Pieces = std::vector<std::shared_ptr<const LaidOutPiece>>;
+
+  // Pieces kept laid out in each of two generations, a screenful and more:
+  // when the newer is full it becomes the older and the older is dropped.
+  static constexpr std::size_t kPiecesPerGeneration = 128;
+
+  // The piece [begin, end) in pieces sorted by their begin and end.
+  static Pieces::const_iterator find(const Pieces& pieces, std::size_t begin, std::size_t end);
 
   const TextMetrics* metrics_;
   int width_ = 1;
-  std::vector<std::shared_ptr<const LaidOutPiece>> cache_;
+  Pieces newer_;
+  Pieces older_;
+  std::shared_ptr<const LaidOutPiece> last_;  // the piece asked for last, asked again most
 };
 
 }  // namespace zor

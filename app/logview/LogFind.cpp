@@ -1,5 +1,7 @@
 #include "app/logview/LogFind.h"
 
+#include "platform/Surrogates.h"
+
 #include <algorithm>
 #include <string>
 
@@ -99,14 +101,21 @@ std::vector<TextMatch> LogFind::matchesIn(const Log& log, std::size_t begin,
 }
 
 void LogFind::follow(const Log& log) {
-  if (log.generation() == generation_) {
-    return;
-  }
+  const std::u16string_view text = log.text();
+  const bool rewritten = log.generation() != generation_;
+  // An append that begins with the low half of a pair whose high half
+  // ended the log takes back a match that ended between the two.
+  const bool joined = !rewritten && followed_ > 0 && followed_ < text.size() &&
+                      isHighSurrogate(text[followed_ - 1]) && isLowSurrogate(text[followed_]);
   generation_ = log.generation();
-  if (current_ && !needle_.matchesAt(log.text(), current_->start)) {
+  followed_ = text.size();
+  const bool gone = current_ && !needle_.matchesAt(text, current_->start);
+  if (gone) {
     current_.reset();
   }
-  restartCount();
+  if (rewritten || joined || gone) {
+    restartCount();
+  }
 }
 
 bool LogFind::counted(const Log& log) const {

@@ -46,8 +46,9 @@ class LogFind {
   std::vector<TextMatch> matchesIn(const Log& log, std::size_t begin, std::size_t end) const;
 
   // Follows the log: after a change that was not an append at the end (a
-  // `clear`, a load taken back), forgets a current match that is gone and
-  // counts again.
+  // `clear`, a load taken back), or an append that completed a surrogate
+  // pair the log ended in, forgets a current match that is gone and counts
+  // again.
   void follow(const Log& log);
 
   // Counts on over at most `characters` more of the log; true once the
@@ -70,6 +71,7 @@ class LogFind {
   TextNeedle needle_;
   std::optional<TextMatch> current_;
   std::uint64_t generation_ = 0;
+  std::size_t followed_ = 0;  // the log's size when it was last followed
   // Matches that start before `scanned_`, and how many of them start
   // before the current match.
   std::size_t scanned_ = 0;

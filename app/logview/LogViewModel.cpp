@@ -37,6 +37,7 @@ LogSelection::Change LogViewModel::mirror(const Log& log) {
   if (change == LogSelection::Change::Replaced) {
     rows_.forget();
     top_ = RowSpot{std::min(top_.line, log.lineCount() - 1), 0, 0};
+    topPosition_ = rows_.positionAt(top_, 0);
   }
   showCaret();
   const std::size_t size = log.text().size();
@@ -76,6 +77,15 @@ int LogViewModel::coveredRows() const {
   return std::min(rows, rowsOnScreen() - 1);
 }
 
+// The character kept at the top stays the same through steps of the font,
+// until the view scrolls: a step in and back out shows what it showed.
+void LogViewModel::fontChanged() {
+  rows_.setWidth(width_ - 2 * kMargin);
+  const std::size_t kept = topPosition_;
+  scrollTo(log() != nullptr ? rows_.spotOf(kept) : RowSpot{});
+  topPosition_ = kept;
+}
+
 // Shows rows from `top` on, but no further down than needed to show the last
 // row at the bottom, with `lead` blank rows above the first row; the scroll
 // bar follows.
@@ -88,9 +98,14 @@ void LogViewModel::scrollTo(RowSpot top, int lead) {
     return;
   }
   const RowSpot end = rows_.lastTop(page);
+  const RowSpot shown = top_;
   top_ = std::min(top, end);
   if (top_ == RowSpot{}) {
     lead_ = std::clamp(lead, 0, coveredRows());
+  }
+  // The same row shown again keeps the character a step of the font kept.
+  if (top_ != shown) {
+    topPosition_ = rows_.positionAt(top_, 0);
   }
   const std::size_t last = std::min(LogRows::lastScrollLine(end), kLastScrollLine);
   const std::size_t value = top_ == end ? last : std::min(top_.line, last);

@@ -116,6 +116,10 @@ class LogViewModel {
   // The view's size, or its font, changed.
   void resize(int width, int height);
   void relayout();
+  // The font changed: the rows are laid out again in it, the character that
+  // began the first row on screen staying in the first row. The caret, the
+  // selection and the matches stay on their characters.
+  void fontChanged();
 
   // The user moved the scroll bar to `line`; at its last value the view
   // shows the last row at the bottom.
@@ -183,6 +187,7 @@ class LogViewModel {
   LogSelection selection_;
   const FindBar* find_ = nullptr;
   RowSpot top_;
+  std::size_t topPosition_ = 0;  // where the first row on screen starts
   ScrollBarState scrollBar_;
   TextChange lastChange_;
   std::size_t shown_ = 0;  // the log's size at the last mirror()

@@ -9,11 +9,16 @@
 #include "app/qt/LogView.h"
 #include "app/qt/QtColour.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QScreen>
 #include <QShortcut>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
 
 namespace zor {
 
@@ -45,6 +50,17 @@ QString shownCaption(const std::u16string& caption) {
                                                     QStringLiteral("[*][*]"));
 }
 
+// `font` at a zoom of `percent`, in points or pixels as it is given.
+QFont zoomedFont(QFont font, int percent) {
+  if (font.pointSizeF() > 0) {
+    font.setPointSizeF(zoomedSize(font.pointSizeF(), percent));
+  } else {
+    font.setPixelSize(
+        std::max(1, static_cast<int>(std::lround(zoomedSize(font.pixelSize(), percent)))));
+  }
+  return font;
+}
+
 }  // namespace
 
 Form1::Form1(Services services) : controller_(std::move(services)) {
@@ -64,6 +80,18 @@ Form1::Form1(Services services) : controller_(std::move(services)) {
   // it is drawn on top.
   find_ = new FindBox(this, controller_.findBar(), *text1_, [this] { text2_->setFocus(); });
   connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, find_, &FindBox::findKey);
+  // Qt's keys for '=', '+', '-' and '0' are their characters; the keypad's
+  // match them too.
+  for (const ZoomKeyCharacter& key : kZoomKeys) {
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key(key.character)), this);
+    connect(shortcut, &QShortcut::activated, this,
+            [this, key] { apply(controller_.zoomKey(key.key)); });
+  }
+  logFont_ = text1_->font();
+  inputFont_ = text2_->font();
+  findFont_ = find_->font();
+  text1_->viewport()->installEventFilter(this);
+  text2_->installEventFilter(this);
 
   apply(controller_.load());
 
@@ -73,42 +101,53 @@ Form1::Form1(Services services) : controller_(std::move(services)) {
   }
 }
 
-void Form1::apply(const WindowUpdate& update) {
-  if (update.log != nullptr) {
-    text1_->mirror(*update.log);
-    find_->logChanged();
-  }
-  if (update.input) {
-    text2_->showEdit(*update.input);
-  }
-  if (update.inputCaption) {
-    frame2_->setTitle(QString::fromStdU16String(*update.inputCaption));
-  }
-  if (update.caption) {
-    setWindowTitle(shownCaption(*update.caption));
-  }
-  if (update.logColours) {
-    paint(text1_, *update.logColours);
-  }
-  if (update.inputColours) {
-    paint(text2_, *update.inputColours);
-  }
-  if (update.visible) {
-    setVisible(*update.visible);
-  }
-  if (update.focus) {
-    text2_->setFocus();
-  }
-  if (update.layout) {
-    placeControls(*update.layout);
-  }
-  if (update.quit) {
-    QCoreApplication::quit();
-  }
-  if (update.stop) {
-    emit stopRequested();
-  }
+void Form1::apply(const WindowUpdate& update) { applyUpdate(*this, update); }
+
+void Form1::showLog(const Log& log) {
+  text1_->mirror(log);
+  find_->logChanged();
 }
+
+void Form1::showInput(const InputBoxEdit& edit) { text2_->showEdit(edit); }
+
+void Form1::showInputCaption(const std::u16string& caption) {
+  frame2_->setTitle(QString::fromStdU16String(caption));
+}
+
+void Form1::showCaption(const std::u16string& caption) { setWindowTitle(shownCaption(caption)); }
+
+void Form1::paintLog(const BoxColours& colours) { paint(text1_, colours); }
+
+void Form1::paintInput(const BoxColours& colours) { paint(text2_, colours); }
+
+// Linux has no contrast themes: the marks never change.
+void Form1::markLog(const ViewMarks&) {}
+
+// The window manager draws the title bar.
+void Form1::useDarkTitleBar(bool) {}
+
+// The log, the input box and the find box take the zoomed font; the frames
+// and the window keep theirs.
+void Form1::zoomFonts(int percent) {
+  text1_->setFont(zoomedFont(logFont_, percent));
+  text2_->setFont(zoomedFont(inputFont_, percent));
+  find_->setFont(zoomedFont(findFont_, percent));
+  placeFindBox();
+}
+
+void Form1::showLogCaption(const std::u16string& caption) {
+  frame1_->setTitle(QString::fromStdU16String(caption));
+  QAccessibleEvent named(text1_, QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&named);
+}
+
+void Form1::showWindow(bool visible) { setVisible(visible); }
+
+void Form1::focusInput() { text2_->setFocus(); }
+
+void Form1::quitWindow() { QCoreApplication::quit(); }
+
+void Form1::stopProcess() { emit stopRequested(); }
 
 void Form1::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
@@ -146,6 +185,18 @@ void Form1::placeControls(const FormLayout& layout) {
 }
 
 void Form1::placeFindBox() { find_->place(); }
+
+// Ctrl and the wheel over the log or the input box zoom.
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Wheel) {
+    auto* wheel = static_cast<QWheelEvent*>(event);
+    if (wheel->modifiers().testFlag(Qt::ControlModifier)) {
+      apply(controller_.zoomWheel(wheel->angleDelta().y()));
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
 
 void Form1::closeEvent(QCloseEvent* event) {
   event->accept();

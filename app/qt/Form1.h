@@ -1,8 +1,10 @@
 #pragma once
 
 #include "app/WindowController.h"
+#include "app/WindowView.h"
 #include "interpreter/Console.h"
 
+#include <QFont>
 #include <QWidget>
 
 class QGroupBox;
@@ -15,7 +17,7 @@ class LogView;
 
 // The console window. It hands its events to the window controller and
 // shows what that says; every decision is the controller's.
-class Form1 final : public QWidget {
+class Form1 final : public QWidget, public WindowView {
   Q_OBJECT
 
  public:
@@ -32,11 +34,26 @@ class Form1 final : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void apply(const WindowUpdate& update);
+  void showLog(const Log& log) override;
+  void showInput(const InputBoxEdit& edit) override;
+  void showInputCaption(const std::u16string& caption) override;
+  void showCaption(const std::u16string& caption) override;
+  void paintLog(const BoxColours& colours) override;
+  void paintInput(const BoxColours& colours) override;
+  void markLog(const ViewMarks& marks) override;
+  void useDarkTitleBar(bool dark) override;
+  void zoomFonts(int percent) override;
+  void showLogCaption(const std::u16string& caption) override;
+  void showWindow(bool visible) override;
+  void focusInput() override;
+  void placeControls(const FormLayout& layout) override;
+  void quitWindow() override;
+  void stopProcess() override;
   void formResize();
-  void placeControls(const FormLayout& layout);
   void placeFindBox();
 
   WindowController controller_;
@@ -45,6 +62,10 @@ class Form1 final : public QWidget {
   QGroupBox* frame1_;
   LogView* text1_;
   FindBox* find_;
+  // The fonts at 100%.
+  QFont logFont_;
+  QFont inputFont_;
+  QFont findFont_;
 };
 
 }  // namespace zor

@@ -204,7 +204,9 @@ void LogView::resizeEvent(QResizeEvent* event) {
 void LogView::changeEvent(QEvent* event) {
   QAbstractScrollArea::changeEvent(event);
   if (event->type() == QEvent::FontChange) {
-    relayout();
+    metrics_.setFont(font(), viewport());
+    model_.fontChanged();
+    refresh();
   }
 }
 

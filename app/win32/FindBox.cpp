@@ -87,7 +87,7 @@ LRESULT FindBox::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_CTLCOLOREDIT:
-      if (reinterpret_cast<HWND>(lParam) == edit_ && tinted_) {
+      if (tints_ && reinterpret_cast<HWND>(lParam) == edit_ && tinted_) {
         if (tint_ == nullptr) {
           tint_ = CreateSolidBrush(FindBar::kNothingFoundTint);
         }
@@ -247,6 +247,13 @@ void FindBox::runCounting(bool on) {
     SetTimer(box_, kCountTimer, USER_TIMER_MINIMUM, nullptr);
   } else {
     KillTimer(box_, kCountTimer);
+  }
+}
+
+void FindBox::tintNothingFound(bool tint) {
+  if (tint != tints_) {
+    tints_ = tint;
+    InvalidateRect(edit_, nullptr, TRUE);
   }
 }
 

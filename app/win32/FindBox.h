@@ -27,6 +27,8 @@ class FindBox final : private FindBoxControls {
   // Over the log's text area, clear of its scroll bar.
   void place() { driver_.place(); }
   void setFont(HFONT font);
+  // Whether the line is tinted when nothing is found.
+  void tintNothingFound(bool tint);
 
  private:
   static LRESULT editProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, void* self);
@@ -56,6 +58,7 @@ class FindBox final : private FindBoxControls {
   LogView& view_;
   std::function<void()> focusInput_;
   FindBoxDriver driver_;
+  bool tints_ = true;
 };
 
 }  // namespace zor

@@ -11,6 +11,9 @@
 #include "app/win32/WideText.h"
 #include "app/win32/WindowObject.h"
 
+#include <cmath>
+#include <vector>
+
 namespace zor {
 
 namespace {
@@ -19,6 +22,30 @@ constexpr wchar_t kClassName[] = L"ZorForm1";
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_CONTROLPARENT;
 constexpr WORD kFindCommand = 1;
+
+// The zoom keys with Ctrl, on the main keys (with or without Shift, as '+'
+// is typed) and the keypad; each command is kZoomCommands plus the key.
+constexpr WORD kZoomCommands = 16;
+struct ZoomAccelerator {
+  WORD key;
+  char16_t character;
+};
+constexpr ZoomAccelerator kZoomAccelerators[] = {
+    {VK_OEM_PLUS, u'='}, {VK_ADD, u'+'}, {VK_OEM_MINUS, u'-'},
+    {VK_SUBTRACT, u'-'}, {'0', u'0'},    {VK_NUMPAD0, u'0'},
+};
+
+HACCEL createAccelerators() {
+  std::vector<ACCEL> keys{{FVIRTKEY | FCONTROL, 'F', kFindCommand}};
+  for (const ZoomAccelerator& zoom : kZoomAccelerators) {
+    const auto command =
+        static_cast<WORD>(kZoomCommands + static_cast<WORD>(*zoomKeyOf(zoom.character)));
+    for (const BYTE shift : {BYTE{0}, BYTE{FSHIFT}}) {
+      keys.push_back(ACCEL{static_cast<BYTE>(FVIRTKEY | FCONTROL | shift), zoom.key, command});
+    }
+  }
+  return CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
+}
 
 void place(HWND control, const Rect& twips, double dpi) {
   const Rect r = toPixels(twips, dpi, dpi);
@@ -40,6 +67,14 @@ void registerClass(HINSTANCE instance, WNDPROC proc) {
 
 }  // namespace
 
+// Only a real Windows answers "on": Wine has no contrast themes.
+bool systemContrastTheme() {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
 Form1::Brush::~Brush() {
   if (brush_ != nullptr) {
     DeleteObject(brush_);
@@ -57,7 +92,8 @@ HBRUSH Form1::Brush::of(COLORREF colour) {
   return brush_;
 }
 
-Form1::Form1(HINSTANCE instance, Services services) : controller_(std::move(services)) {
+Form1::Form1(HINSTANCE instance, Services services, std::function<bool()> contrastTheme)
+    : controller_(std::move(services)), contrastTheme_(std::move(contrastTheme)) {
   registerClass(instance, objectWindowProc<Form1, &Form1::form_, &Form1::onMessage>);
   CreateWindowExW(kExStyle, kClassName, L"", kStyle, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                   CW_USEDEFAULT, nullptr, nullptr, instance, this);
@@ -75,19 +111,20 @@ Form1::Form1(HINSTANCE instance, Services services) : controller_(std::move(serv
   text1_->model().highlight(controller_.findBar());
   find_ = std::make_unique<FindBox>(form_, controller_.findBar(), *text1_,
                                     [this] { SetFocus(text2_->handle()); });
-  ACCEL find{FVIRTKEY | FCONTROL, 'F', kFindCommand};
-  accelerators_ = CreateAcceleratorTableW(&find, 1);
+  accelerators_ = createAccelerators();
   useMessageFont();
 
-  apply(controller_.load());
+  apply(controller_.load(contrastTheme_()));
 
   placeCentred();
 }
 
 Form1::~Form1() {
   DestroyAcceleratorTable(accelerators_);
-  if (font_ != nullptr) {
-    DeleteObject(font_);
+  for (HFONT font : {font_, zoomedFont_}) {
+    if (font != nullptr) {
+      DeleteObject(font);
+    }
   }
 }
 
@@ -101,6 +138,18 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         find_->findKey();
         return 0;
       }
+      if (HIWORD(wParam) == 1 && LOWORD(wParam) >= kZoomCommands &&
+          LOWORD(wParam) <= kZoomCommands + static_cast<WORD>(ZoomKey::Reset)) {
+        apply(controller_.zoomKey(static_cast<ZoomKey>(LOWORD(wParam) - kZoomCommands)));
+        return 0;
+      }
+      break;
+    // Passed on with Ctrl by the log and the input box.
+    case WM_MOUSEWHEEL:
+      if ((GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0) {
+        apply(controller_.zoomWheel(GET_WHEEL_DELTA_WPARAM(wParam)));
+        return 0;
+      }
       break;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
@@ -110,12 +159,16 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_SYSCOLORCHANGE:
-      // Desktop-coloured boxes take the new desktop colour.
-      apply(controller_.coloursChanged());
+      // Desktop-coloured boxes take the new desktop colour; a contrast
+      // theme may have come or gone.
+      apply(controller_.coloursChanged(contrastTheme_()));
       break;
     case WM_SETTINGCHANGE:
       // The message font may have changed.
       useMessageFont();
+      if (wParam == SPI_SETHIGHCONTRAST) {
+        apply(controller_.coloursChanged(contrastTheme_()));
+      }
       break;
     case WM_DPICHANGED: {
       const auto* suggested = reinterpret_cast<const RECT*>(lParam);
@@ -152,49 +205,60 @@ LRESULT Form1::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(form_, message, wParam, lParam);
 }
 
-void Form1::apply(const WindowUpdate& update) {
-  if (update.log != nullptr) {
-    text1_->mirror(*update.log);
-    find_->logChanged();
-  }
-  if (update.input) {
-    text2_->showEdit(*update.input);
-  }
-  if (update.inputCaption) {
-    SetWindowTextW(frame2_, wide(*update.inputCaption));
-    // A group box draws its new caption over the old one.
-    InvalidateRect(frame2_, nullptr, TRUE);
-  }
-  if (update.caption) {
-    SetWindowTextW(form_, wide(*update.caption));
-  }
-  if (update.darkTitleBar) {
-    useDarkTitleBar(form_, *update.darkTitleBar);
-  }
-  if (update.logColours) {
-    colours1_ = *update.logColours;
-    text1_->redrawAll();
-  }
-  if (update.inputColours) {
-    colours2_ = *update.inputColours;
-    InvalidateRect(text2_->handle(), nullptr, TRUE);
-  }
-  if (update.visible) {
-    ShowWindow(form_, *update.visible ? SW_SHOW : SW_HIDE);
-  }
-  if (update.focus) {
-    focus_ = text2_->handle();
-  }
-  if (update.layout) {
-    placeControls(*update.layout);
-  }
-  if (update.quit) {
-    DestroyWindow(form_);
-  }
-  if (update.stop) {
-    endProcessNow();
-  }
+void Form1::apply(const WindowUpdate& update) { applyUpdate(*this, update); }
+
+void Form1::showLog(const Log& log) {
+  text1_->mirror(log);
+  find_->logChanged();
 }
+
+void Form1::showInput(const InputBoxEdit& edit) { text2_->showEdit(edit); }
+
+void Form1::showInputCaption(const std::u16string& caption) {
+  SetWindowTextW(frame2_, wide(caption));
+  // A group box draws its new caption over the old one.
+  InvalidateRect(frame2_, nullptr, TRUE);
+}
+
+void Form1::showCaption(const std::u16string& caption) { SetWindowTextW(form_, wide(caption)); }
+
+void Form1::useDarkTitleBar(bool dark) { zor::useDarkTitleBar(form_, dark); }
+
+void Form1::paintLog(const BoxColours& colours) {
+  colours1_ = colours;
+  text1_->redrawAll();
+}
+
+void Form1::paintInput(const BoxColours& colours) {
+  colours2_ = colours;
+  InvalidateRect(text2_->handle(), nullptr, TRUE);
+}
+
+void Form1::markLog(const ViewMarks& marks) {
+  text1_->setMarks(marks.selection, marks.found);
+  find_->tintNothingFound(marks.tintNothingFound);
+}
+
+void Form1::zoomFonts(int percent) {
+  zoom_ = percent;
+  useBoxFont();
+  placeFindBox();
+}
+
+void Form1::showLogCaption(const std::u16string& caption) {
+  SetWindowTextW(frame1_, wide(caption));
+  InvalidateRect(frame1_, nullptr, TRUE);
+  text1_->renamed();
+}
+
+void Form1::showWindow(bool visible) { ShowWindow(form_, visible ? SW_SHOW : SW_HIDE); }
+
+// Taken when the window is next activated.
+void Form1::focusInput() { focus_ = text2_->handle(); }
+
+void Form1::quitWindow() { DestroyWindow(form_); }
+
+void Form1::stopProcess() { endProcessNow(); }
 
 // The colours are resolved at every paint, so a system colour follows the
 // system's current choice.
@@ -243,14 +307,38 @@ void Form1::placeFindBox() { find_->place(); }
 // window's DPI.
 void Form1::useMessageFont() {
   HFONT font = createControlFont(windowDpi(form_));
-  for (HWND control : {frame1_, text1_->handle(), frame2_, text2_->handle()}) {
+  for (HWND control : {frame1_, frame2_}) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
+  std::swap(font, font_);
+  useBoxFont();
+  if (font != nullptr) {
+    DeleteObject(font);
+  }
+}
+
+// The log, the input box and the find box in the message font at the zoom.
+void Form1::useBoxFont() {
+  HFONT font = font_;
+  HFONT zoomed = nullptr;
+  if (zoom_ != Zoom::kNormal) {
+    LOGFONTW scaled{};
+    GetObjectW(font_, sizeof scaled, &scaled);
+    scaled.lfHeight = static_cast<LONG>(std::lround(zoomedSize(scaled.lfHeight, zoom_)));
+    scaled.lfWidth = static_cast<LONG>(std::lround(zoomedSize(scaled.lfWidth, zoom_)));
+    zoomed = CreateFontIndirectW(&scaled);
+    if (zoomed != nullptr) {
+      font = zoomed;
+    }
+  }
+  for (HWND control : {text1_->handle(), text2_->handle()}) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
   find_->setFont(font);
-  if (font_ != nullptr) {
-    DeleteObject(font_);
+  std::swap(zoomed, zoomedFont_);
+  if (zoomed != nullptr) {
+    DeleteObject(zoomed);
   }
-  font_ = font;
 }
 
 // The designed client area, centred in the screen's work area.

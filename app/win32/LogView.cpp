@@ -111,7 +111,7 @@ LRESULT LogView::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (buffer_.dc() != nullptr) {
         SelectObject(buffer_.dc(), viewFont());
       }
-      relayout();
+      fontChanged();
       return 0;
     case WM_GETFONT:
       return reinterpret_cast<LRESULT>(font_);
@@ -152,6 +152,10 @@ LRESULT LogView::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       scrollBarMoved(LOWORD(wParam));
       return 0;
     case WM_MOUSEWHEEL:
+      // With Ctrl it zooms: the window that owns the zoom gets it.
+      if ((GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) != 0) {
+        break;
+      }
       wheel(GET_WHEEL_DELTA_WPARAM(wParam));
       return 0;
     case WM_KEYDOWN:
@@ -241,11 +245,35 @@ void LogView::relayout() {
   GetClientRect(window_, &client);
   metrics_.setFont(font_);
   model_.resize(static_cast<int>(client.right), static_cast<int>(client.bottom));
+  showCaretOfRows();
+}
+
+// Laid out again in the new font, the first row on screen keeping its
+// first character.
+void LogView::fontChanged() {
+  if (window_ == nullptr) {
+    return;
+  }
+  metrics_.setFont(font_);
+  model_.fontChanged();
+  showCaretOfRows();
+}
+
+// The caret is as high as a row.
+void LogView::showCaretOfRows() {
   if (font_ != nullptr && focused_) {
     CreateCaret(window_, nullptr, 1, model_.rowHeight());
     ShowCaret(window_);
   }
   redrawAll();
+}
+
+void LogView::setMarks(const BoxColours& selection, const BoxColours& found) {
+  if (selection != selection_ || found != found_) {
+    selection_ = selection;
+    found_ = found;
+    redrawAll();
+  }
 }
 
 void LogView::refresh() {
@@ -511,15 +539,15 @@ void LogView::drawPiece(HDC dc, const PieceOnScreen& onScreen, const RECT& band)
       SetTextColor(dc, colour);
     };
     for (const auto& [from, to] : onScreen.found) {
-      mark(from, to, FindBar::kHighlightText, FindBar::kHighlightBackground);
+      mark(from, to, paintedColour(found_.text), paintedColour(found_.background));
     }
-    mark(onScreen.selectedFrom, onScreen.selectedTo, GetSysColor(COLOR_HIGHLIGHTTEXT),
-         GetSysColor(COLOR_HIGHLIGHT));
+    mark(onScreen.selectedFrom, onScreen.selectedTo, paintedColour(selection_.text),
+         paintedColour(selection_.background));
     RestoreDC(dc, saved);
   }
   const RECT end = onScreen.selectedLineEnd ? rectOf(*onScreen.selectedLineEnd) : RECT{};
   if (RECT mark; IntersectRect(&mark, &end, &band)) {
-    const COLORREF before = SetBkColor(dc, GetSysColor(COLOR_HIGHLIGHT));
+    const COLORREF before = SetBkColor(dc, paintedColour(selection_.background));
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &mark, L"", 0, nullptr);
     SetBkColor(dc, before);
   }

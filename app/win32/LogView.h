@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Colours.h"
 #include "app/logview/DrawnScreen.h"
 #include "app/logview/LogViewModel.h"
 #include "app/win32/BackBuffer.h"
@@ -35,6 +36,11 @@ class LogView {
   void refresh();
   // The colours changed: everything is drawn again.
   void redrawAll();
+  // The selection's and the find box's matches' colours, as references
+  // resolved when drawing.
+  void setMarks(const BoxColours& selection, const BoxColours& found);
+  // The frame's caption changed: screen readers hear the new name.
+  void renamed() { readers_.renamed(); }
 
   // For screen readers: the frame's caption, the log's text, and the part
   // of it on screen.
@@ -52,6 +58,8 @@ class LogView {
   void drawStale(const RECT& client);
   void drawPiece(HDC dc, const PieceOnScreen& onScreen, const RECT& band);
   void relayout();
+  void fontChanged();
+  void showCaretOfRows();
   void scrollBarMoved(int code);
   void placeCaret();
   bool keyDown(WPARAM key);
@@ -65,6 +73,8 @@ class LogView {
   LogViewMetrics metrics_;
   LogViewModel model_{metrics_};
   bool focused_ = false;
+  BoxColours selection_{kHighlightColour, kHighlightTextColour};
+  BoxColours found_{FindBar::kHighlightBackground, FindBar::kHighlightText};
   BackBuffer buffer_;
   DrawnScreen drawn_;
   ScreenReaders readers_{*this};

@@ -8,6 +8,9 @@
 # given whole and in its two parts: the input box taking the line and
 # drawing it, which any typed line costs, timed in each round by putting the
 # line there as often without entering it; and what Enter does.
+# With each file in the log, the time of a zoom step (Ctrl and a wheel
+# notch, in and out in turn) with the log drawn at the new size, the mean of
+# ZOR_BENCH_ZOOMS steps (40 unless set).
 # ZOR_BENCH_LINES may name other line counts.
 # Usage: bench/win32/window_timings.sh path/to/zor.exe path/to/zor_remote.exe [runs]
 # The Wine prefix is made in the folder of zor_remote.exe unless WINEPREFIX
@@ -69,4 +72,5 @@ for lines in $sizes; do
     "(the median of $rounds rounds of $says lines):"
   echo "    $(median_ms 1) ms for the line put in the input box and shown there,"
   echo "    $(median_ms 3) ms for Enter: the box emptied, the line run, the log shown"
+  echo "    $("$wine" "$remote" zoom-steps "${ZOR_BENCH_ZOOMS:-40}" | tr -d '\r')"
 done

@@ -45,6 +45,10 @@ std::string described(const WindowUpdate& u) {
   if (u.inputColours) {
     add("box=" + colours(*u.inputColours));
   }
+  if (u.marks) {
+    add("marks=" + colours(u.marks->selection) + "," + colours(u.marks->found) +
+        (u.marks->tintNothingFound ? ",tint" : ""));
+  }
   if (u.darkTitleBar) {
     add(*u.darkTitleBar ? "dark" : "light");
   }
@@ -58,6 +62,12 @@ std::string described(const WindowUpdate& u) {
     const Rect& log = u.layout->frame1;
     add("layout=" + std::to_string(log.width) + "x" + std::to_string(log.height) + "/" +
         std::to_string(u.layout->frame2.top));
+  }
+  if (u.zoom) {
+    add("zoom=" + std::to_string(*u.zoom));
+  }
+  if (u.logCaption) {
+    add("logframe=" + toUtf8(*u.logCaption));
   }
   for (const auto& [set, word] :
        {std::pair{u.keyTaken, "taken"}, std::pair{u.quit, "quit"}, std::pair{u.stop, "stop"}}) {
@@ -78,13 +88,26 @@ LineBox at(std::u16string text) {
 
 // One event of the window, as a window hands it over.
 struct Event {
-  enum Kind { Key, Edited, Typed, Left, Colours, Close, Resized, Minimised } kind;
+  enum Kind {
+    Key,
+    Edited,
+    Typed,
+    Left,
+    Colours,
+    Contrast,
+    Zoom,
+    Wheel,
+    Close,
+    Resized,
+    Minimised
+  } kind;
   LineBox now;
   std::optional<LineKey> key;
   std::u16string chars;
   bool typing = false;
-  int width = 0;  // the outer size, in twips
+  int width = 0;  // the outer size, in twips; the wheel's turn
   int height = 0;
+  ZoomKey zoomKey = ZoomKey::Reset;
 };
 
 Event press(LineBox now, LineKey key, std::u16string chars = {}) {
@@ -103,6 +126,13 @@ Event sized(Event::Kind kind, int width, int height) {
   e.height = height;
   return e;
 }
+
+Event zoom(ZoomKey key) {
+  Event e = after(Event::Zoom);
+  e.zoomKey = key;
+  return e;
+}
+Event wheel(int delta) { return sized(Event::Wheel, delta, 0); }
 
 struct Step {
   Event event;
@@ -155,6 +185,19 @@ const Scenario kScenarios[] = {
        "taken"},
       {after(Event::Colours), "log=00FFFFFF/00000000 box=00FFFFFF/00000000"},
       {enter(u"hide"), "log input=replace()[0,0] hidden taken"}}},
+    {"the zoom keys and the wheel step the zoom, shown after the log frame's caption",
+     {{zoom(ZoomKey::In), "zoom=110 logframe=日志Log 110%"},
+      {wheel(60), ""},
+      {wheel(60), "zoom=125 logframe=日志Log 125%"},
+      {zoom(ZoomKey::Reset), "zoom=100 logframe=日志Log"},
+      {zoom(ZoomKey::Reset), ""}}},
+    {"a contrast theme paints in the system's colours, the scheme changing beneath it",
+     {{after(Event::Contrast),
+       "log=80000005/80000008 box=80000005/80000008 marks=8000000D/8000000E,80000008/80000005"},
+      {enter(u"bm"), "log input=replace()[0,0] dark taken"},
+      {after(Event::Colours),
+       "log=80000001/00FFFFFF box=80000001/00FFFFFF "
+       "marks=8000000D/8000000E,0040C0FF/00000000,tint"}}},
     {"the layout follows the outer size, except while minimised",
      {{sized(Event::Resized, 7935, 5415), "layout=7470x3920/4145"},
       {sized(Event::Minimised, 2400, 600), ""},
@@ -178,7 +221,12 @@ class WindowControllerRun : public ::testing::Test {
       case Event::Left:
         return controller.inputLeft(e.now);
       case Event::Colours:
-        return controller.coloursChanged();
+      case Event::Contrast:
+        return controller.coloursChanged(e.kind == Event::Contrast);
+      case Event::Zoom:
+        return controller.zoomKey(e.zoomKey);
+      case Event::Wheel:
+        return controller.zoomWheel(e.width);
       case Event::Close:
         return controller.close();
       case Event::Resized:

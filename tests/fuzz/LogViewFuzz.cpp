@@ -88,9 +88,37 @@ class Bytes {
   std::size_t at_ = 0;
 };
 
+// The fake font, checking the rows of every piece it lays out: each row
+// starts after the one before and on a whole character.
+class CheckedMetrics final : public TextMetrics {
+ public:
+  int rowHeight() const override { return fake_.rowHeight(); }
+  int blankWidth() const override { return fake_.blankWidth(); }
+  std::shared_ptr<const LaidOutPiece> layOut(std::size_t begin, std::u16string_view text,
+                                             int width) const override {
+    auto piece = fake_.layOut(begin, text, width);
+    const auto& wrapped = static_cast<const WrappedPiece&>(*piece);
+    fuzz::check(piece->begin == begin && piece->end == begin + text.size() && wrapped.rows() >= 1 &&
+                    wrapped.rowBegin(0) == 0,
+                "a piece holds the characters laid out");
+    for (int row = 1; row < wrapped.rows(); ++row) {
+      fuzz::check(
+          wrapped.rowBegin(row) > wrapped.rowBegin(row - 1) && wrapped.rowBegin(row) < text.size(),
+          "a piece's rows follow each other");
+      fuzz::check(!splitsPair(text, wrapped.rowBegin(row)), "a row starts on a whole character");
+    }
+    return piece;
+  }
+
+ private:
+  test::FakeMetrics fake_;
+};
+
 class Session {
  public:
   Session() {
+    rows_.setLog(log_);
+    walkPieces(0);
     model_.highlight(find_);
     model_.resize(width_, height_);
     changed();
@@ -200,8 +228,9 @@ class Session {
     fuzz::check(change.range.begin <= change.range.end && change.range.end <= text.size(),
                 "a change announced lies in the log");
     checkRows();
-    checkScreen();
-    checkFind();
+    const TextRange screen = model_.onScreen();
+    checkScreen(screen);
+    checkFind(screen);
   }
 
  private:
@@ -402,68 +431,71 @@ class Session {
     fuzz::check(at == 0 || at == text.size() || text[at - 1] != u'\r' || text[at] != u'\n', what);
   }
 
-  // The rows a view of this width shows, walked from the first to the
-  // last: each piece starts where the one before ended, the lines' ends
-  // between them, and wraps into rows in order.
+  // The pieces of the log's lines, walked from the first to the last, and
+  // the top row among their rows.
   void checkRows() {
-    const Layout layout{log_.generation(), log_.text().size(), width_};
-    if (layout != layout_) {
-      layout_ = layout;
-      walkRows();
+    const std::u16string& text = log_.text();
+    if (width_ != rowsWidth_) {
+      rowsWidth_ = width_;
+      rows_.setWidth(width_ - 2 * kMargin);
+    }
+    if (log_.generation() != walked_.generation() || text.size() != walked_.text().size()) {
+      // The lines that start before the first character that changed are
+      // as they were, and were walked already.
+      const std::size_t kept = std::min(text.size(), walked_.text().size());
+      std::size_t same = kept;
+      if (log_.generation() != walked_.generation()) {
+        rows_.forget();
+        same = static_cast<std::size_t>(
+            std::mismatch(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(kept),
+                          walked_.text().begin())
+                .first -
+            text.begin());
+      }
+      walkPieces(log_.lineOf(same));
     }
     const RowSpot& top = model_.top();
-    const auto found =
-        std::lower_bound(pieces_.begin(), pieces_.end(), top,
-                         [](const RowSpot& piece, const RowSpot& spot) { return piece < spot; });
-    fuzz::check(found != pieces_.end() && found->line == top.line && found->piece == top.piece &&
-                    top.row < found->row,
+    fuzz::check(std::binary_search(pieces_.begin(), pieces_.end(), RowSpot{top.line, top.piece}) &&
+                    top.row < rows_.piece(top)->rows(),
                 "the top row is a row of the log");
-    fuzz::check(top <= rows_->lastTop(model_.rowsOnScreen()),
+    fuzz::check(top <= rows_.lastTop(model_.rowsOnScreen()),
                 "the top row is no further down than the last screen's");
   }
 
-  // Walks the rows a view of this width shows from the first to the last:
-  // each piece starts where the one before ended, the lines' ends between
-  // them, and wraps into rows in order. Keeps each piece with the number
-  // of its rows in place of a row.
-  void walkRows() {
+  // Walks the pieces from the first of `line` to the last of the log: each
+  // piece starts where the one before ended, or after a line end where the
+  // line before ended. Their rows are checked as they are laid out, at
+  // whatever width.
+  void walkPieces(std::size_t line) {
     const std::u16string_view text = log_.text();
-    rows_ = std::make_unique<LaidOutRows>(metrics_);
-    rows_->setLog(log_);
-    rows_->setWidth(width_ - 2 * kMargin);
-    pieces_.clear();
-    RowSpot spot;
-    std::size_t expected = 0;
+    walked_ = log_;
+    RowSpot spot{line, 0, 0};
+    pieces_.erase(std::lower_bound(pieces_.begin(), pieces_.end(), spot), pieces_.end());
+    std::size_t expected = line == 0 ? 0 : log_.lineEnd(line - 1);
     for (;;) {
-      const auto piece = rows_->piece(spot);
-      if (spot.piece == 0) {
-        expected = log_.lineStart(spot.line);
+      const std::size_t begin = rows_.pieceBegin(spot.line, spot.piece);
+      const std::size_t end = rows_.pieceEnd(spot.line, spot.piece);
+      if (spot.piece == 0 && spot.line > 0) {
+        const std::u16string_view ending = text.substr(expected, begin - expected);
+        fuzz::check(begin > expected && (ending == u"\r\n" || ending == u"\r" || ending == u"\n"),
+                    "a line end between two lines");
+        expected = begin;
       }
-      fuzz::check(piece->begin == expected && piece->end >= piece->begin,
+      fuzz::check(begin == expected && end >= begin && (end > begin || spot.piece == 0),
                   "a piece starts where the one before ended");
-      const auto& wrapped = static_cast<const WrappedPiece&>(*piece);
-      for (int row = 1; row < wrapped.rows(); ++row) {
-        fuzz::check(wrapped.rowBegin(row) > wrapped.rowBegin(row - 1),
-                    "a piece's rows follow each other");
-        fuzz::check(!splitsPair(text, piece->begin + wrapped.rowBegin(row)),
-                    "a row starts on a whole character");
-      }
-      expected = piece->end;
-      pieces_.push_back(RowSpot{spot.line, spot.piece, wrapped.rows()});
-      if (pieces_.size() % 16 == 0) {
-        rows_->forget();  // each is laid out once: a long list of them only costs looking
-      }
-      if (!rows_->toNextPiece(spot)) {
+      expected = end;
+      pieces_.push_back(spot);
+      if (!rows_.toNextPiece(spot)) {
         break;
       }
     }
     fuzz::check(spot.line + 1 == log_.lineCount() && expected == text.size(),
-                "the rows reach the end of the log");
+                "the pieces reach the end of the log");
   }
 
   // What there is to paint: pieces in order, their selections and
   // matches inside them.
-  void checkScreen() {
+  void checkScreen(const TextRange& screen) {
     std::size_t end = 0;
     for (const PieceOnScreen& shown : model_.piecesIn(0, height_)) {
       const LaidOutPiece& piece = *shown.piece;
@@ -476,7 +508,6 @@ class Session {
         fuzz::check(from <= to && to <= length, "a piece's matches lie in it");
       }
     }
-    const TextRange screen = model_.onScreen();
     fuzz::check(screen.begin <= screen.end && screen.end <= log_.text().size(),
                 "the text on screen lies in the log");
     if (const std::optional<ViewBox> caret = model_.caretBox()) {
@@ -485,7 +516,7 @@ class Session {
     }
   }
 
-  void checkFind() {
+  void checkFind(const TextRange& screen) {
     if (!find_.isOpen()) {
       return;
     }
@@ -498,8 +529,8 @@ class Session {
                   "find's matches are those of a plain search");
     }
     const std::vector<TextMatch>& all = matches_;
-    const std::size_t begin = model_.onScreen().begin;
-    const std::size_t end = model_.onScreen().end;
+    const std::size_t begin = screen.begin;
+    const std::size_t end = screen.end;
     std::vector<TextMatch> near;
     std::copy_if(all.begin(), all.end(), std::back_inserter(near),
                  [&](const TextMatch& match) { return match.start < end && match.end() > begin; });
@@ -507,13 +538,7 @@ class Session {
                 "the matches on screen are those that reach into it");
   }
 
-  // What the rows and the matches were last checked for.
-  struct Layout {
-    std::uint64_t generation = 0;
-    std::size_t size = 0;
-    int width = 0;
-    bool operator==(const Layout&) const = default;
-  };
+  // What the matches were last checked for.
   struct Search {
     std::uint64_t generation = 0;
     std::size_t size = 0;
@@ -522,7 +547,7 @@ class Session {
     bool operator==(const Search&) const = default;
   };
 
-  test::FakeMetrics metrics_;
+  CheckedMetrics metrics_;
   Log log_;
   LogViewModel model_{metrics_};
   TextNavigation navigation_{model_};
@@ -533,8 +558,9 @@ class Session {
   std::optional<std::size_t> loadStart_;
   int width_ = 2 * kMargin + 100;
   int height_ = kMargin + 30;
-  Layout layout_;
-  std::unique_ptr<LaidOutRows> rows_;
+  LaidOutRows rows_{metrics_};  // the harness's own, for the pieces and the last screen
+  Log walked_;                  // the log its pieces were walked for
+  int rowsWidth_ = 0;
   std::vector<RowSpot> pieces_;
   Search search_;
   std::vector<TextMatch> matches_;

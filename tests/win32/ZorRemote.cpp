@@ -18,6 +18,9 @@
 //                                           text with the selection in brackets, UTF-8
 //        zor_remote.exe load <file>         clears the log and loads <file>.txt, timed
 //        zor_remote.exe say <count>         enters <count> "say" lines, timed
+//        zor_remote.exe zoom-steps <count>  zooms in and out in turn <count> times, a
+//                                           wheel notch with Ctrl each, and draws the
+//                                           log each time, timed; then back to 100%
 //        zor_remote.exe type <count>        puts the same line in the input box <count>
 //                                           times without entering it, timed, then
 //                                           empties the box
@@ -34,6 +37,9 @@
 //                                           through MSAA, UTF-8
 //        zor_remote.exe redraw              tells the window the system's colours changed,
 //                                           so that it draws everything again
+//        zor_remote.exe zoom                writes the log frame's caption, UTF-8, then
+//                                           where the log's caret is, x y height in
+//                                           pixels, or "none" when it is elsewhere
 //        zor_remote.exe picture <light|dark> <file.rgb> [<match>]
 //                                           checks the picture of the window in file.rgb
 //                                           (see WindowPicture.h)
@@ -60,16 +66,23 @@ HWND findForm() {
   return nullptr;
 }
 
-HWND findFrame(HWND form, const wchar_t* caption) {
-  return FindWindowExW(form, nullptr, L"BUTTON", caption);
-}
-
 // The log view and the input box, each inside its frame.
 constexpr wchar_t kLogClass[] = L"ZorLogView";
 constexpr wchar_t kInputClass[] = L"EDIT";
 
-HWND findBox(const wchar_t* frameCaption, const wchar_t* className) {
-  return FindWindowExW(findFrame(findForm(), frameCaption), nullptr, className, nullptr);
+// The frame that holds a box of the class, whatever its caption says.
+HWND frameOf(HWND form, const wchar_t* className) {
+  for (HWND frame = FindWindowExW(form, nullptr, L"BUTTON", nullptr); frame != nullptr;
+       frame = FindWindowExW(form, frame, L"BUTTON", nullptr)) {
+    if (FindWindowExW(frame, nullptr, className, nullptr) != nullptr) {
+      return frame;
+    }
+  }
+  return nullptr;
+}
+
+HWND findBox(const wchar_t* className) {
+  return FindWindowExW(frameOf(findForm(), className), nullptr, className, nullptr);
 }
 
 // A control's name, position in its parent's client area, and size, in pixels.
@@ -91,8 +104,8 @@ int writeGeometry(HWND form, int argc, wchar_t* argv[]) {
   GetClientRect(form, &client);
   std::printf("Form1 %ld %ld %ld %ld client %ld %ld\n", outer.left, outer.top,
               outer.right - outer.left, outer.bottom - outer.top, client.right, client.bottom);
-  HWND frame1 = findFrame(form, L"日志Log");
-  HWND frame2 = findFrame(form, L"输入Input");
+  HWND frame1 = frameOf(form, kLogClass);
+  HWND frame2 = frameOf(form, kInputClass);
   writePlace("Frame1", frame1);
   writePlace("Text1", FindWindowExW(frame1, nullptr, kLogClass, nullptr));
   writePlace("Frame2", frame2);
@@ -107,7 +120,7 @@ void writeRect(const char* name, RECT r, HWND from, HWND form) {
 
 // In the window's client area, in physical pixels.
 int writeFindGeometry(HWND form) {
-  HWND log = FindWindowExW(findFrame(form, L"日志Log"), nullptr, kLogClass, nullptr);
+  HWND log = findBox(kLogClass);
   HWND box = FindWindowExW(form, nullptr, L"ZorFindBox", nullptr);
   if (log == nullptr || box == nullptr) {
     return 1;
@@ -182,10 +195,8 @@ std::wstring controlText(HWND control) {
 
 int writeLog(HWND log) { return writeUtf8(controlText(log)); }
 
-// The frame that holds the input box, whatever its caption says.
 int writeInput(HWND form) {
-  for (HWND frame = FindWindowExW(form, nullptr, L"BUTTON", nullptr); frame != nullptr;
-       frame = FindWindowExW(form, frame, L"BUTTON", nullptr)) {
+  if (HWND frame = frameOf(form, kInputClass)) {
     if (HWND box = FindWindowExW(frame, nullptr, kInputClass, nullptr)) {
       std::wstring text = controlText(box);
       // The positions come back in the result: the box's own pointers would
@@ -310,7 +321,7 @@ std::wstring nameOf(HWND control) {
 // The input box, then the find box's field, check box and count.
 int writeNames() {
   HWND box = FindWindowExW(findForm(), nullptr, L"ZorFindBox", nullptr);
-  HWND input = findBox(L"输入Input", kInputClass);
+  HWND input = findBox(kInputClass);
   if (box == nullptr || input == nullptr) {
     return 1;
   }
@@ -327,6 +338,22 @@ int writeReaders(HWND log) {
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   const std::wstring text = msaaView(log) + uiaView(log);
   CoUninitialize();
+  return writeUtf8(text);
+}
+
+// The caret as the system holds it for the window's thread.
+int writeZoom(HWND log) {
+  std::wstring text = controlText(GetParent(log)) + L"\n";
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  if (GetGUIThreadInfo(GetWindowThreadProcessId(log, nullptr), &thread) &&
+      thread.hwndCaret == log) {
+    const RECT& caret = thread.rcCaret;
+    text += std::to_wstring(caret.left) + L" " + std::to_wstring(caret.top) + L" " +
+            std::to_wstring(caret.bottom - caret.top) + L"\n";
+  } else {
+    text += L"none\n";
+  }
   return writeUtf8(text);
 }
 
@@ -385,11 +412,11 @@ int wmain(int argc, wchar_t* argv[]) {
     return form == nullptr ? 1 : writeGeometry(form, argc, argv);
   }
   if (command == L"log" && argc == 2) {
-    HWND log = findBox(L"日志Log", kLogClass);
+    HWND log = findBox(kLogClass);
     return log == nullptr ? 1 : writeLog(log);
   }
   if (command == L"readers" && argc == 2) {
-    HWND log = findBox(L"日志Log", kLogClass);
+    HWND log = findBox(kLogClass);
     return log == nullptr ? 1 : writeReaders(log);
   }
   if (command == L"names" && argc == 2) {
@@ -419,6 +446,10 @@ int wmain(int argc, wchar_t* argv[]) {
                            : zor::remote::checkPicture(form, std::wstring(argv[2]) == L"dark",
                                                        argv[3], argc == 5 ? argv[4] : L"");
   }
+  if (command == L"zoom" && argc == 2) {
+    HWND log = findBox(kLogClass);
+    return log == nullptr ? 1 : writeZoom(log);
+  }
   if (command == L"redraw" && argc == 2) {
     HWND form = findForm();
     return form == nullptr ? 1 : (SendMessageW(form, WM_SYSCOLORCHANGE, 0, 0), 0);
@@ -431,7 +462,7 @@ int wmain(int argc, wchar_t* argv[]) {
     return writeClipboard();
   }
   if (command == L"log-origin" && argc == 2) {
-    HWND log = findBox(L"日志Log", kLogClass);
+    HWND log = findBox(kLogClass);
     POINT origin{0, 0};
     if (log == nullptr || !ClientToScreen(log, &origin)) {
       return 1;
@@ -439,15 +470,16 @@ int wmain(int argc, wchar_t* argv[]) {
     std::printf("%ld %ld\n", origin.x, origin.y);
     return 0;
   }
-  HWND input = findBox(L"输入Input", kInputClass);
+  HWND input = findBox(kInputClass);
   if (input == nullptr || argc != 3 ||
-      (command != L"load" && command != L"say" && command != L"type")) {
+      (command != L"load" && command != L"say" && command != L"type" && command != L"zoom-steps")) {
     std::fputs(
         "usage: zor_remote.exe log | input | clipboard | log-origin | desktop-colour |\n"
         "                      geometry [w h] | double-click-time | menu | find |\n"
-        "                      find-geometry | readers |\n"
+        "                      find-geometry | readers | zoom |\n"
         "                      redraw | drawn | picture light|dark <file.rgb> [match] |\n"
-        "                      load <file> | say <count> | type <count>\n",
+        "                      load <file> | say <count> | type <count> |\n"
+        "                      zoom-steps <count>\n",
         stderr);
     return 1;
   }
@@ -463,6 +495,24 @@ int wmain(int argc, wchar_t* argv[]) {
     return 0;
   }
   const int count = std::max(1, _wtoi(argv[2]));
+  if (command == L"zoom-steps") {
+    HWND form = findForm();
+    HWND log = findBox(kLogClass);
+    const auto notch = [form](int delta) {
+      SendMessageW(form, WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, delta), 0);
+    };
+    QueryPerformanceCounter(&start);
+    for (int done = 0; done < count; ++done) {
+      notch(done % 2 == 0 ? WHEEL_DELTA : -WHEEL_DELTA);
+      RedrawWindow(log, nullptr, nullptr, RDW_UPDATENOW);
+    }
+    QueryPerformanceCounter(&end);
+    if (count % 2 != 0) {
+      notch(-WHEEL_DELTA);
+    }
+    std::wprintf(L"one zoom step: %.3f ms (mean of %d)\n", milliseconds(start, end) / count, count);
+    return 0;
+  }
   const std::wstring line = L"say The quick brown fox 跳过了懒狗";
   const bool typeOnly = command == L"type";
   QueryPerformanceCounter(&start);

@@ -64,21 +64,23 @@ find_window() {
   window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1) && [ -n "$window" ]
 }
 
-# Starts zor.exe from the program directory and waits for its window by the
-# ASCII end of its caption, which matches whatever the locale.
+# Starts zor.exe from the program directory and waits for its window, as
+# long as a busy machine needs, by the ASCII end of its caption, which
+# matches whatever the locale.
 zor_start() {
   cp "$zor_exe" "$prog/zor.exe"
   "$wine" "$prog/zor.exe" >"$work/zor.log" 2>&1 &
   zor_pid=$!
-  wait_for 90 find_window 'DEZEZA$' || fail "no window with the caption ZOR命令符-DEZEZA"
+  wait_for 120 find_window 'DEZEZA$' || fail "no window with the caption ZOR命令符-DEZEZA"
   wait_for 10 xdotool windowfocus --sync "$window" 2>/dev/null || fail "the window takes no focus"
 }
 
 # The program directory as zor.exe shows it, and the welcome banner as the
 # log holds it, lines ended by LF, the varying time stamps written [T]; the
-# transcripts read by zor_transcript.exe (ZOR_TRANSCRIPT_READER).
+# transcripts read by zor_transcript.exe (ZOR_TRANSCRIPT_READER, which only
+# the scripts that read transcripts need).
 source "$(dirname "${BASH_SOURCE[0]}")/../transcripts/transcripts.sh"
-reader=("$wine" "$ZOR_TRANSCRIPT_READER")
+reader=("$wine" "${ZOR_TRANSCRIPT_READER:-}")
 shown_prog="Z:$(printf '%s' "$prog" | tr / '\\')"
 banner() { transcript_banner "$shown_prog"; }
 

@@ -12,9 +12,10 @@ namespace zor {
 
 namespace {
 
-constexpr int kTextChangedEvent = 20015;  // UIA_Text_TextChangedEventId
-constexpr int kItemAdded = 0;             // NotificationKind_ItemAdded
-constexpr int kProcessAll = 2;            // NotificationProcessing_All
+constexpr int kTextChangedEvent = 20015;     // UIA_Text_TextChangedEventId
+constexpr int kItemAdded = 0;                // NotificationKind_ItemAdded
+constexpr int kProcessAll = 2;               // NotificationProcessing_All
+constexpr PROPERTYID kNameProperty = 30005;  // UIA_NamePropertyId
 
 }  // namespace
 
@@ -76,6 +77,24 @@ void ScreenReaders::changed(const TextChange& change) {
   notify(uia_, kItemAdded, kProcessAll, said, activity);
   SysFreeString(activity);
   SysFreeString(said);
+}
+
+void ScreenReaders::renamed() {
+  NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, view_.handle(), OBJID_CLIENT, CHILDID_SELF);
+  const auto listening = uiaFunction<UiaClientsAreListeningFn>("UiaClientsAreListening");
+  const auto raise = uiaFunction<UiaRaiseAutomationPropertyChangedEventFn>(
+      "UiaRaiseAutomationPropertyChangedEvent");
+  if (uia_ == nullptr || listening == nullptr || !listening() || raise == nullptr) {
+    return;
+  }
+  VARIANT before{};
+  VARIANT now{};
+  now.vt = VT_BSTR;
+  const std::u16string name = view_.name();
+  now.bstrVal = SysAllocStringLen(reinterpret_cast<const OLECHAR*>(name.data()),
+                                  static_cast<UINT>(name.size()));
+  raise(uia_, kNameProperty, before, now);
+  VariantClear(&now);
 }
 
 }  // namespace zor

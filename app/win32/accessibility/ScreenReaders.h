@@ -25,6 +25,8 @@ class ScreenReaders {
   LRESULT answer(WPARAM flags, LPARAM lParam);
   // The log changed as the model tells.
   void changed(const TextChange& change);
+  // The view's name changed.
+  void renamed();
 
  private:
   LogView& view_;

@@ -14,6 +14,8 @@ using UiaReturnRawElementProviderFn = LRESULT(WINAPI*)(HWND, WPARAM, LPARAM,
 using UiaHostProviderFromHwndFn = HRESULT(WINAPI*)(HWND, IRawElementProviderSimple**);
 using UiaClientsAreListeningFn = BOOL(WINAPI*)();
 using UiaRaiseAutomationEventFn = HRESULT(WINAPI*)(IRawElementProviderSimple*, int);
+using UiaRaiseAutomationPropertyChangedEventFn = HRESULT(WINAPI*)(IRawElementProviderSimple*,
+                                                                  PROPERTYID, VARIANT, VARIANT);
 using UiaRaiseNotificationEventFn = HRESULT(WINAPI*)(IRawElementProviderSimple*, int, int, BSTR,
                                                      BSTR);
 

@@ -18,6 +18,7 @@ class FakeMetrics final : public TextMetrics {
   std::shared_ptr<const LaidOutPiece> layOut(std::size_t begin, std::u16string_view text,
                                              int width) const override {
     std::vector<int> edges;
+    edges.reserve(text.size());
     int x = 0;
     for (char16_t c : text) {
       x += c >= 0x2E80 && (c < 0xD800 || c >= 0xE000) ? 20 : 10;

@@ -18,7 +18,8 @@ constexpr std::u16string_view kLog = u"apple 1\r\napple 2\r\napple 3\r\n";
 // (start/stop the typing pause), then the count once counted ("..." while
 // the box is closed and it is not), "!" when the text field is tinted.
 // Events: "^F", "Enter", "S-Enter", "F3", "S-F3", "Esc", "type:TEXT",
-// "case:TEXT" (Match case ticked), "pause" (the pause has passed).
+// "case:TEXT" (Match case ticked), "pause" (the pause has passed), "clear"
+// (the log emptied, unseen by the bar).
 std::string run(const std::vector<std::string>& events) {
   Log log;
   log.append(kLog);
@@ -37,6 +38,8 @@ std::string run(const std::vector<std::string>& events) {
       outcome = bar.press(findKey, shift, log, bottom);
     } else if (key == "pause") {
       outcome = bar.search(log, bottom);
+    } else if (key == "clear") {
+      log.replace(u"");
     } else {
       const auto colon = key.find(':');
       const std::string text = key.substr(colon + 1);
@@ -106,7 +109,12 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"TheSameTextAgainWaitsForNothing",
                 {"^F", "type:apple", "pause", "type:apple"},
                 "open 0/0 | + 0/3 | @18 - 3/3 | 3/3"},
-        KeyCase{"ClosedBoxDoesNothing", {"Enter", "type:apple", "Esc"}, "0/0 | ... | - ..."}),
+        KeyCase{"ClosedBoxDoesNothing", {"Enter", "type:apple", "Esc"}, "0/0 | ... | - ..."},
+        // What the log lost while the box was closed is neither counted
+        // nor selected when it opens again.
+        KeyCase{"ClearWhileClosed",
+                {"^F", "type:apple", "pause", "Esc", "clear", "^F", "Enter"},
+                "open 0/0 | + 0/3 | @18 - 3/3 | close @18 - 3/3 | 3/3 | open 0/0! | 0/0!"}),
     [](const auto& test) { return std::string(test.param.name); });
 
 struct PlaceCase {

@@ -9,8 +9,8 @@ namespace zor::test {
 namespace {
 
 // Steps through the matches: 'p' goes up (previous, older), 'n' down (next,
-// newer), 'a' appends "ab\r\n" to the log, 't' takes the log back to 6
-// characters, 'c' clears it. After each step: the current match's start
+// newer), 'a' appends "ab\r\n" to the log, 'h' the low half of a pair,
+// 't' takes the log back to 6 characters, 'c' clears it. After each step: the current match's start
 // ("-" for none) and the count, counted in steps of 3 characters.
 std::string run(Log& log, LogFind& find, std::string_view steps) {
   std::string seen;
@@ -21,6 +21,8 @@ std::string run(Log& log, LogFind& find, std::string_view steps) {
       find.next(log);
     } else if (step == 'a') {
       log.append(u"ab\r\n");
+    } else if (step == 'h') {
+      log.append(u"\xDE00");
     } else if (step == 't') {
       log.truncate(6);
     } else if (step == 'c') {
@@ -86,7 +88,11 @@ INSTANTIATE_TEST_SUITE_P(
         FindCase{u"ab\r\nab\r\n", u"ab", true, "papn", "4:2/2 4:2/3 0:1/3 4:2/3"},
         FindCase{u"ab\r\nab\r\nab\r\n", u"ab", true, "pt", "8:3/3 -:0/2"},
         FindCase{u"ab\r\nab\r\nab\r\n", u"ab", true, "ppt", "8:3/3 4:2/3 4:2/2"},
-        FindCase{u"ab\r\nab\r\n", u"ab", true, "pcap", "4:2/2 -:0/0 -:0/1 0:1/1"}));
+        FindCase{u"ab\r\nab\r\n", u"ab", true, "pcap", "4:2/2 -:0/0 -:0/1 0:1/1"},
+        // Output that completes the pair the log ended in takes back the
+        // match of its lone half.
+        FindCase{u"ab\xD83D", u"\xD83D", true, "php", "2:1/1 -:0/0 -:0/0"},
+        FindCase{u"\xD83D\xD83D", u"\xD83D", true, "phn", "1:2/2 -:0/1 0:1/1"}));
 
 // Horspool's skips against a plain search, on text of look-alike units
 // (the same low byte, a case pair, full-width letters) at every start.

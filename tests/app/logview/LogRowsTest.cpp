@@ -1,4 +1,6 @@
+#include "app/logview/LaidOutRows.h"
 #include "app/logview/LogRows.h"
+#include "tests/app/logview/FakeMetrics.h"
 
 #include <gtest/gtest.h>
 
@@ -104,6 +106,31 @@ TEST(LogRowsTest, TheViewStopsAtTheLastScreen) {
   EXPECT_EQ(rows.lastTop(5), (RowSpot{9, 0, 0}));
   EXPECT_EQ(LogRows::lastScrollLine(rows.lastTop(5)), 9u);
   EXPECT_EQ(rows.lastTop(100), RowSpot{});
+}
+
+// Laid-out pieces are kept, and always the log's as it is: more lines than
+// are kept, and a last line that grows.
+TEST(LaidOutRowsTest, PiecesAreKeptAndFollowTheGrowingLog) {
+  Log log;
+  for (int line = 0; line < 300; ++line) {
+    log.append(u"line " + std::u16string(static_cast<std::size_t>(line % 7), u'x') + u"\r\n");
+  }
+  FakeMetrics metrics;
+  LaidOutRows rows(metrics);
+  rows.setLog(log);
+  rows.setWidth(1000);
+  for (const std::size_t line : {0u, 1u, 299u, 150u, 0u, 299u, 300u}) {
+    const auto piece = rows.piece(line, 0);
+    EXPECT_EQ(piece->begin, log.lineStart(line)) << line;
+    EXPECT_EQ(piece->end, log.lineEnd(line)) << line;
+    EXPECT_EQ(rows.piece(line, 0), piece) << line;
+  }
+  for (const std::u16string_view more : {u"abc", u"de", u"\xD83D\xDE00"}) {
+    log.append(more);
+    const auto piece = rows.piece(300, 0);
+    EXPECT_EQ(static_cast<const WrappedPiece&>(*piece).text(),
+              std::u16string_view(log.text()).substr(log.lineStart(300)));
+  }
 }
 
 }  // namespace

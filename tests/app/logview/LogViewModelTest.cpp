@@ -360,5 +360,72 @@ TEST_F(ModelTest, MenuStatesFollowTheSelectionAndTheLog) {
   EXPECT_EQ(selected(), kText);
 }
 
+// Characters `size` pixels wide in rows `size` pixels high: a font at some
+// zoom.
+class SizedMetrics final : public TextMetrics {
+ public:
+  int rowHeight() const override { return size; }
+  int blankWidth() const override { return size; }
+  std::shared_ptr<const LaidOutPiece> layOut(std::size_t begin, std::u16string_view text,
+                                             int width) const override {
+    std::vector<int> edges;
+    for (std::size_t i = 1; i <= text.size(); ++i) {
+      edges.push_back(static_cast<int>(i) * size);
+    }
+    return std::make_shared<WrappedPiece>(begin, WrappedPiece::drawnText(text), std::move(edges),
+                                          width);
+  }
+
+  int size = 10;
+};
+
+// Eight lines of 30 letters in a view 100 pixels wide and 60 high, the
+// first row on screen the second of line 2 (its characters 10 to 19), 70 to
+// 77 selected. As the font grows and shrinks, that row's first character
+// stays in the first row on screen, unless the log's end comes first; the
+// selection stays on its characters and the caret moves with them.
+TEST(ModelFontTest, TheFirstRowOnScreenKeepsItsCharacter) {
+  SizedMetrics metrics;
+  LogViewModel model(metrics);
+  metrics.size = 20;
+  model.fontChanged();  // without a log
+  EXPECT_EQ(model.top(), RowSpot{});
+  metrics.size = 10;
+  Log log;
+  std::u16string text;
+  for (char16_t letter = u'a'; letter < u'i'; ++letter) {
+    text += std::u16string(30, letter) + u"\r\n";
+  }
+  log.replace(text);
+  model.resize(2 * m + 100, m + 60);
+  model.mirror(log);
+  model.select(70, 77);
+  model.scrollToLine(2);
+  model.scrollRows(1);
+  ASSERT_EQ(model.top(), (RowSpot{2, 0, 1}));
+  const struct {
+    int size;
+    RowSpot top;
+    std::optional<ViewBox> caret;
+  } steps[] = {
+      {20, {2, 0, 2}, ViewBox{m + 60, m, 1, 20}},       // 5 to a row: 74 starts row 2
+      {25, {2, 0, 2}, ViewBox{m + 25, m + 25, 1, 25}},  // 4 to a row: 74 is in row 2
+      {15, {2, 0, 1}, ViewBox{m + 15, m + 15, 1, 15}},  // 6 to a row: 74 is in row 1
+      {4, {1, 0, 0}, ViewBox{m + 52, m + 8, 1, 4}},     // the last row reaches the bottom
+      {10, {2, 0, 1}, ViewBox{m + 30, m, 1, 10}},       // back where it started
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.size);
+    metrics.size = step.size;
+    model.fontChanged();
+    model.cover(0);  // the window places the find box again after each step
+    EXPECT_EQ(model.top(), step.top);
+    EXPECT_EQ(model.caretBox(), step.caret);
+    EXPECT_EQ(model.selection().start(), 70u);
+    EXPECT_EQ(model.selection().end(), 77u);
+    EXPECT_EQ(model.rowHeight(), step.size);
+  }
+}
+
 }  // namespace
 }  // namespace zor::test
