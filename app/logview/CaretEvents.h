@@ -20,10 +20,14 @@ struct CaretNews {
   auto operator<=>(const CaretNews&) const = default;
 };
 
-// Remembers what a screen reader was last told.
+// Remembers what a screen reader was last told. The caret is told of only
+// while the log has the focus: output arriving while the user types in the
+// input box moves a caret that is not theirs, and a screen reader that hears
+// of it late takes the log for focused and then says nothing when the focus
+// really comes. A selection, as the find box makes one, is always told of.
 class CaretEvents {
  public:
-  CaretNews update(const LogSelection& selection);
+  CaretNews update(const LogSelection& selection, bool focused);
 
  private:
   std::size_t caret_ = 0;

@@ -130,7 +130,7 @@ void LogView::refresh() {
   if (!QAccessible::isActive()) {
     return;
   }
-  const CaretNews news = caretEvents_.update(model_.selection());
+  const CaretNews news = caretEvents_.update(model_.selection(), hasFocus());
   if (news.caret) {
     QAccessibleTextCursorEvent event(this, static_cast<int>(*news.caret));
     QAccessible::updateAccessibility(&event);

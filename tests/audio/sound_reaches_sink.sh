@@ -21,15 +21,7 @@ pulseaudio --daemonize=no --exit-idle-time=-1 --disallow-exit -n --log-target=st
   --load="module-null-sink sink_name=zor_null" 2>"$work/pulse.log" &
 pa=$!
 export PULSE_SERVER=unix:$work/native
-# Waits up to $1 seconds for the command that follows to succeed.
-wait_for() {
-  local end=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ "$SECONDS" -lt "$end" ] || return 1
-    sleep 0.1
-  done
-}
+source "$(dirname "$0")/../support/wait_for.sh"
 wait_for 10 eval 'pactl info >/dev/null 2>&1'
 pactl set-default-sink zor_null
 

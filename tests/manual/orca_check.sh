@@ -39,15 +39,7 @@ fi
 
 zor=$2 dir=$3
 log=$dir/orca.log
-# Waits up to $1 seconds for the command that follows to succeed.
-wait_for() {
-  local end=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ "$SECONDS" -lt "$end" ] || return 1
-    sleep 0.1
-  done
-}
+source "$(dirname "$0")/../support/wait_for.sh"
 # Whether Orca has logged, after line $1 of its log, a line holding $2
 # and, if given, $3.
 logged() { tail -n "+$(($1 + 1))" "$log" 2> /dev/null | grep -F -- "$2" | grep -qF -- "${3-$2}"; }

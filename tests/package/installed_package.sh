@@ -89,20 +89,13 @@ fi
 programs_before=$(ls -A "$root/usr/bin")
 
 export ZOR_BIN=$root/usr/bin/zor ZOR_USER_HOME=$home
+export ZOR_WAIT_FOR=$(realpath "$(dirname "$0")/../support/wait_for.sh")
 ZOR_RUN_AS="${run_as[*]}" xvfb-run --auto-servernum \
   --server-args='-screen 0 1024x768x24 -ac' bash -c '
   set -u
   $ZOR_RUN_AS env -i HOME="$ZOR_USER_HOME" PATH=/usr/bin:/bin DISPLAY="$DISPLAY" \
     QT_QPA_PLATFORM=xcb "$ZOR_BIN" 2>"$ZOR_USER_HOME/../zor.err" & pid=$!
-  # Waits up to $1 seconds for the command that follows to succeed.
-  wait_for() {
-    local end=$((SECONDS + $1))
-    shift
-    until "$@"; do
-      [ "$SECONDS" -lt "$end" ] || return 1
-      sleep 0.1
-    done
-  }
+  source "$ZOR_WAIT_FOR"
   window=
   shown() { window=$(xdotool search --onlyvisible --name "ZOR" 2>/dev/null | head -1); [ -n "$window" ]; }
   wait_for 10 shown

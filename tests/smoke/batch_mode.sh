@@ -8,6 +8,7 @@ set -u
 version=$2
 reader=("$3")
 source "$(dirname "$0")/../transcripts/transcripts.sh"
+source "$(dirname "$0")/../support/wait_for.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$1" "$work/zor"
@@ -15,24 +16,6 @@ cd "$work" || exit 1
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 failures=0
-# Waits up to $1 seconds for the command that follows to succeed.
-wait_for() {
-  local end=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    [ "$SECONDS" -lt "$end" ] || return 1
-    sleep 0.1
-  done
-}
-# Waits up to $1 seconds for the process $2 to end, with its exit status;
-# one still running then is killed.
-wait_exit() {
-  (sleep "$1" && kill -KILL "$2") >/dev/null 2>&1 &
-  local watchdog=$! status=0
-  wait "$2" || status=$?
-  kill "$watchdog" 2>/dev/null
-  return $status
-}
 check() {  # what, got, expected
   if [ "$2" != "$3" ]; then
     printf 'FAIL %s\n--- expected\n%s\n--- got\n%s\n' "$1" "$3" "$2"

@@ -13,15 +13,7 @@ hex=$(printf '%s' "$caption" | od -An -tx1 -v | tr -s ' \n' ' ' | sed 's/^ //; s
 
 exec xvfb-run --auto-servernum --server-args='-screen 0 1024x768x24' bash -c '
   zor=$1; caption=$2; hex=$3
-  # Waits up to $1 seconds for the command that follows to succeed.
-  wait_for() {
-    local end=$((SECONDS + $1))
-    shift
-    until "$@"; do
-      [ "$SECONDS" -lt "$end" ] || return 1
-      sleep 0.1
-    done
-  }
+  source "$4"
   shows_caption() {
     for id in $(xwininfo -root -children 2>/dev/null | awk "/^ +0x/ {print \$1}"); do
       if xprop -id "$id" -notype -f _NET_WM_NAME 8x _NET_WM_NAME 2>/dev/null |
@@ -40,4 +32,4 @@ exec xvfb-run --auto-servernum --server-args='-screen 0 1024x768x24' bash -c '
   if [ -z "$found" ]; then echo "no window with the caption $caption"; exit 1; fi
   if [ "$alive" != yes ]; then echo "zor ended by itself"; exit 1; fi
   echo "window $found shows $caption; the process waits for events"
-' bash "$zor" "$caption" "$hex"
+' bash "$zor" "$caption" "$hex" "$(dirname "$0")/../support/wait_for.sh"

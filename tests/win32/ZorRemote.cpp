@@ -12,6 +12,8 @@
 //                                           screen, x y in pixels
 //        zor_remote.exe double-click-time   writes the system's double-click time, ms
 //        zor_remote.exe menu                succeeds while a popup menu is on the screen
+//        zor_remote.exe drawn               has the window paint what waits to be painted,
+//                                           then succeeds if no part of it still waits
 //        zor_remote.exe input               writes the input box's frame caption, then its
 //                                           text with the selection in brackets, UTF-8
 //        zor_remote.exe load <file>         clears the log and loads <file>.txt, timed
@@ -366,6 +368,15 @@ BOOL CALLBACK findShownMenu(HWND window, LPARAM found) {
   return TRUE;
 }
 
+// A part of the window or of a control inside it waits to be painted.
+BOOL CALLBACK findUnpainted(HWND window, LPARAM found) {
+  if (GetUpdateRect(window, nullptr, FALSE)) {
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
@@ -383,6 +394,18 @@ int wmain(int argc, wchar_t* argv[]) {
     bool found = false;
     EnumWindows(findShownMenu, reinterpret_cast<LPARAM>(&found));
     return found ? 0 : 1;
+  }
+  if (command == L"drawn" && argc == 2) {
+    HWND form = findForm();
+    if (form == nullptr) {
+      return 1;
+    }
+    RedrawWindow(form, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    bool found = GetUpdateRect(form, nullptr, FALSE) != FALSE;
+    if (!found) {
+      EnumChildWindows(form, findUnpainted, reinterpret_cast<LPARAM>(&found));
+    }
+    return found ? 1 : 0;
   }
   if (command == L"geometry" && (argc == 2 || argc == 4)) {
     HWND form = findForm();
@@ -454,7 +477,7 @@ int wmain(int argc, wchar_t* argv[]) {
         "usage: zor_remote.exe log | input | clipboard | log-origin | desktop-colour |\n"
         "                      geometry [w h] | double-click-time | menu | find |\n"
         "                      find-geometry | readers | zoom |\n"
-        "                      redraw | picture light|dark <file.rgb> [match] |\n"
+        "                      redraw | drawn | picture light|dark <file.rgb> [match] |\n"
         "                      load <file> | say <count> | type <count> |\n"
         "                      zoom-steps <count>\n",
         stderr);

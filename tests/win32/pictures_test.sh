@@ -39,9 +39,11 @@ picture() {
   xwd -id "$window" -silent >"$work/window.xwd" &&
     convert "xwd:$work/window.xwd" "$1.png" && convert "xwd:$work/window.xwd" -depth 8 "rgb:$1.rgb"
 }
-# The picture $file, taken twice alike, passes the rules.
+# The picture $file, taken twice alike, each time after the window has
+# painted all it had to, passes the rules.
 checked() {
-  picture "$work/before" && picture "$file" && cmp -s "$work/before.rgb" "$file.rgb" || {
+  drawn && picture "$work/before" && drawn && picture "$file" &&
+    cmp -s "$work/before.rgb" "$file.rgb" || {
     echo "the picture did not hold still" >"$file.txt"
     return 1
   }

@@ -13,31 +13,37 @@
 remote=$2
 source "$(dirname "$0")/wine_session.sh"
 
-# The colour (RRGGBB) of the pixel at x, y of the window, from a dump of it:
-# a header of big-endian numbers, a colour map, then 32-bit pixels stored
-# blue, green, red.
-pixel() {
+# Dumps the window into window.xwd: a header of big-endian numbers, a colour
+# map, then rows of 32-bit pixels stored blue, green, red. Sets where the
+# pixels start in it and how many bytes a row takes.
+dump_window() {
   xwd -id "$window" -silent >"$work/window.xwd"
   local header
   read -ra header < <(od -A n -t u4 --endian=big -N 80 "$work/window.xwd" | tr '\n' ' ')
-  local offset=$((header[0] + header[19] * 12 + $2 * header[12] + $1 * 4))
-  od -A n -t x1 -j "$offset" -N 3 "$work/window.xwd" | awk '{ print $3 $2 $1 }'
+  pixels_start=$((header[0] + header[19] * 12)) row_bytes=${header[12]}
+}
+# The colour (RRGGBB) of the pixel at x, y of the window.
+pixel() {
+  dump_window
+  od -A n -t x1 -j $((pixels_start + $2 * row_bytes + $1 * 4)) -N 3 "$work/window.xwd" |
+    awk '{ print $3 $2 $1 }'
 }
 # Both boxes painted in $1: a point of the log box right of its short lines,
 # and one in the middle of the input box.
 boxes_painted() { [ "$(pixel 450 150)" = "$1" ] && [ "$(pixel 450 280)" = "$1" ]; }
 
 # Moves the mouse to x, y and does the xdotool mouse actions that follow.
-# Two presses of one button at one spot within the system's double-click
-# time make a double click, so a press waits that time out after the last.
-double_click_ms=
-last_press_ms=0
+# A press makes a double click with the one before it when it comes within
+# the system's double-click time and inside its double-click rectangle
+# (4 by 4 pixels unless set otherwise) around it. Whatever the time between
+# them, two presses apart by more than that rectangle cannot, so each spot
+# must lie that far from the one before.
+last_spot=(-100 -100)
 mouse_at() {
-  [ -n "$double_click_ms" ] || double_click_ms=$("$wine" "$remote" double-click-time | tr -d '\r')
-  local wait_ms=$((last_press_ms + double_click_ms + 100 - $(date +%s%3N)))
-  [ "$wait_ms" -le 0 ] || sleep "$(printf '%d.%03d' $((wait_ms / 1000)) $((wait_ms % 1000)))"
+  local dx=$(($1 - last_spot[0])) dy=$(($2 - last_spot[1]))
+  ((dx * dx > 16 || dy * dy > 16)) || fail "the press at $1 $2 is too near the one before"
+  last_spot=("$1" "$2")
   xdotool mousemove "$1" "$2" "${@:3}"
-  last_press_ms=$(date +%s%3N)
 }
 menu_shown() { "$wine" "$remote" menu; }
 
@@ -150,18 +156,23 @@ mouse_at $((x + 20)) $((y + 20)) click 3
 wait_for 5 menu_shown || fail "a right click showed no context menu"
 xdotool key Up Return
 wait_for 5 bash -c '! "$0" "$1" menu' "$wine" "$remote" || fail "the context menu stayed open"
-mouse_at $((x + 20)) $((y + 20)) click 3
+mouse_at $((x + 30)) $((y + 20)) click 3
 wait_for 5 menu_shown || fail "a second right click showed no context menu"
 xdotool key c
 wait_for 5 copied "$work/all.txt" || fail "the context menu did not select all and copy"
 # A double click takes the run of signs under the mouse.
 printf '>>>' >"$work/signs.txt"
-mouse_at $((x + 1)) $((y + 4)) click --repeat 2 1 key ctrl+c
+mouse_at $((x + 8)) $((y + 4)) click --repeat 2 1 key ctrl+c
 wait_for 5 copied "$work/signs.txt" || fail "a double click did not select >>>"
-# A drag from the first row to below the view selects to the end.
-mouse_at $((x + 1)) $((y + 4)) mousedown 1 mousemove $((x + 1)) $((y + 500)) sleep 0.3 \
-  mouseup 1 key ctrl+Insert
-wait_for 5 copied "$work/all.txt" || fail "a drag below the view did not select to the end"
+# A drag from the first row to below the view selects to the end as the
+# mouse gets there, and keeps it when the button is let go.
+mouse_at $((x + 1)) $((y + 4)) mousedown 1 mousemove $((x + 1)) $((y + 500))
+copied_by() { xdotool key "$1" && copied "$2"; }
+wait_for 5 copied_by ctrl+Insert "$work/all.txt" || fail "a drag below the view did not select to the end"
+xdotool mouseup 1
+zor_clipboard 'another text'
+xdotool key ctrl+Insert
+wait_for 5 copied "$work/all.txt" || fail "letting the button go lost the selection of the drag"
 
 # A line of 100,000 characters and a file of 200,000 lines: the window
 # answers the next command as soon as they are loaded, and shows the end.
@@ -183,12 +194,14 @@ value=$(sed -n '/^value:$/,/^uia /p' "$work/readers.txt" | sed '1d;$d' | tr -d '
   fail "the screen reader's value is not the rows on screen: ${#value} characters"
 # The first row on screen, selected from its start and copied.
 # It sets `row` rather than printing it: in a subshell, mouse_at would not
-# keep the time of its press, and the next press could make a double click.
+# keep the spot of its press. A press further down comes first, so that the
+# press on the top row never makes a double click with the one before.
 top_row() {
-  local before
-  before=$(clipboard)
+  zor_clipboard 'not copied yet'
+  mouse_at $((x + 1)) $((y + 60)) click 1
   mouse_at $((x + 1)) $((y + 4)) click 1 key shift+Down ctrl+c
-  wait_for 5 bash -c '[ "$("$0" "$1" clipboard)" != "$2" ]' "$wine" "$remote" "$before" || true
+  wait_for 5 bash -c '[ "$("$0" "$1" clipboard)" != "not copied yet" ]' "$wine" "$remote" ||
+    fail "a click and Shift+Down on the top row copied nothing"
   row=$(clipboard | tr -d '\r\n')
 }
 top_row
@@ -233,15 +246,16 @@ xdotool key Tab
 read -r _ log_height < <("$wine" "$remote" geometry | tr -d '\r' | awk '$1 == "Text1" { print $4, $5 }')
 log_top=$((y - $(xdotool getwindowgeometry --shell "$window" | sed -n 's/^Y=//p')))
 log_picture() {
-  xwd -id "$window" -silent >"$work/window.xwd"
-  local header
-  read -ra header < <(od -A n -t u4 --endian=big -N 80 "$work/window.xwd" | tr '\n' ' ')
-  tail -c +$((header[0] + header[19] * 12 + log_top * header[12] + 1)) "$work/window.xwd" |
-    head -c $((log_height * header[12])) >"$work/$1"
+  dump_window
+  tail -c +$((pixels_start + log_top * row_bytes + 1)) "$work/window.xwd" |
+    head -c $((log_height * row_bytes)) >"$work/$1"
 }
-# The picture $1 once it stays the same, and once it is drawn: unlike the
-# empty log's.
-still_picture() { log_picture "$1.before" && sleep 0.2 && log_picture "$1" && cmp -s "$work/$1.before" "$work/$1"; }
+# The picture $1 once it holds still: the same in two reads, each taken
+# after the window has painted all it had to; and once it is drawn: unlike
+# the empty log's.
+still_picture() {
+  drawn && log_picture "$1.before" && drawn && log_picture "$1" && cmp -s "$work/$1.before" "$work/$1"
+}
 find_box_is() { "$wine" "$remote" find | tr -d '\r' | grep -Eq "$1"; }
 drawn_picture() { still_picture "$1" && ! cmp -s "$work/$1" "$work/empty"; }
 zor_type 'clear'

@@ -17,11 +17,23 @@ export LC_ALL=zh_CN.UTF-8 WINEDEBUG=-all HOME=$work XDG_RUNTIME_DIR=$work
 printf 'Xft.antialias: 1\nXft.hinting: 1\nXft.hintstyle: hintslight\nXft.rgba: rgb\nXft.dpi: 96\n' \
   >"$work/.Xdefaults"
 
+# A command that fails outside a check of its own ends the script (set -e)
+# without a word: session_end names it, as the script's line or, inside a
+# function, as the command.
+failed=
+trap 'failed="line $LINENO of ${BASH_SOURCE[0]##*/}: $BASH_COMMAND"' ERR
 session_end() {
-  local status=$?
-  wineserver -k 2>/dev/null || true
-  for p in "${helpers[@]}" $zor_pid $xvfb_pid; do kill "$p" 2>/dev/null || true; done
-  wait 2>/dev/null || true
+  local status=$? command=$BASH_COMMAND
+  [ "$status" = 0 ] || [[ $command == exit* ]] || echo "FAIL: ${failed:-$command} failed with status $status"
+  # What fails from here on decides nothing.
+  set +e
+  # The server kills the prefix's processes and ends in its own time; one
+  # still ending takes the next test's first Wine programs with it, and its
+  # processes may still write into the home folder.
+  wineserver -k 2>/dev/null
+  wineserver -w 2>/dev/null
+  for p in "${helpers[@]}" $zor_pid $xvfb_pid; do kill "$p" 2>/dev/null; done
+  wait 2>/dev/null
   rm -rf "$work"
   return $status
 }
@@ -32,16 +44,7 @@ fail() {
   exit 1
 }
 
-# Waits up to $1 seconds for the command that follows to succeed.
-wait_for() {
-  local seconds=$1
-  shift
-  local end=$((SECONDS + seconds))
-  until "$@"; do
-    [ "$SECONDS" -lt "$end" ] || return 1
-    sleep 0.1
-  done
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../support/wait_for.sh"
 
 # The screen is 1024 x 768 pixels unless ZOR_SCREEN gives another size.
 Xvfb -displayfd 3 -screen 0 "${ZOR_SCREEN:-1024x768}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
@@ -81,6 +84,10 @@ reader=("$wine" "${ZOR_TRANSCRIPT_READER:-}")
 shown_prog="Z:$(printf '%s' "$prog" | tr / '\\')"
 banner() { transcript_banner "$shown_prog"; }
 
+# Has the window paint what waits to be painted; succeeds when nothing
+# still waits (through zor_remote.exe, `remote`).
+drawn() { "$wine" "$remote" drawn; }
+
 # Types one command line into the input box and presses Enter.
 zor_type() {
   xdotool type --delay 15 -- "$1"
@@ -111,13 +118,10 @@ zor_paste() {
 }
 
 # Waits up to $1 seconds for zor to end and puts its exit status in
-# exit_status; one that has not ended by then is killed and gets 143.
+# exit_status; one that has not ended by then is killed and gets 137.
 exit_status=
 zor_wait_exit() {
-  (sleep "$1" && kill "$zor_pid" 2>/dev/null) &
-  local watchdog=$!
   exit_status=0
-  wait "$zor_pid" || exit_status=$?
-  kill "$watchdog" 2>/dev/null || true
+  wait_exit "$1" "$zor_pid" || exit_status=$?
   zor_pid=
 }

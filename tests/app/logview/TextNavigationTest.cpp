@@ -173,6 +173,7 @@ TEST_F(NavigationTest, CaretEventsTellOnlyWhatChanged) {
     std::size_t caret;
     bool extend;
     CaretNews news;
+    bool focused = true;
   } steps[] = {
       {0, false, {}},
       {20, false, {20, std::nullopt}},
@@ -181,10 +182,14 @@ TEST_F(NavigationTest, CaretEventsTellOnlyWhatChanged) {
       {16, true, {16, TextRange{16, 20}}},
       {16, false, {std::nullopt, TextRange{16, 16}}},
       {9, false, {9, std::nullopt}},
+      // Unfocused: output moves the caret unheard; a selection is heard.
+      {13, false, {}, false},
+      {8, true, {std::nullopt, TextRange{8, 13}}, false},
+      {8, true, {}},
   };
   for (const auto& s : steps) {
     model.select(s.extend ? model.selection().anchor() : s.caret, s.caret);
-    EXPECT_EQ(events.update(model.selection()), s.news) << s.caret;
+    EXPECT_EQ(events.update(model.selection(), s.focused), s.news) << s.caret;
   }
 }
 
