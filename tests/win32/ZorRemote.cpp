@@ -10,7 +10,6 @@
 //        zor_remote.exe clipboard           writes the clipboard's Unicode text, UTF-8
 //        zor_remote.exe log-origin          writes where the log's text area starts on the
 //                                           screen, x y in pixels
-//        zor_remote.exe double-click-time   writes the system's double-click time, ms
 //        zor_remote.exe menu                succeeds while a popup menu is on the screen
 //        zor_remote.exe drawn               has the window paint what waits to be painted,
 //                                           then succeeds if no part of it still waits
@@ -386,10 +385,6 @@ int wmain(int argc, wchar_t* argv[]) {
     std::printf("%02x%02x%02x\n", GetRValue(colour), GetGValue(colour), GetBValue(colour));
     return 0;
   }
-  if (command == L"double-click-time" && argc == 2) {
-    std::printf("%u\n", GetDoubleClickTime());
-    return 0;
-  }
   if (command == L"menu" && argc == 2) {
     bool found = false;
     EnumWindows(findShownMenu, reinterpret_cast<LPARAM>(&found));
@@ -475,7 +470,7 @@ int wmain(int argc, wchar_t* argv[]) {
       (command != L"load" && command != L"say" && command != L"type" && command != L"zoom-steps")) {
     std::fputs(
         "usage: zor_remote.exe log | input | clipboard | log-origin | desktop-colour |\n"
-        "                      geometry [w h] | double-click-time | menu | find |\n"
+        "                      geometry [w h] | menu | find |\n"
         "                      find-geometry | readers | zoom |\n"
         "                      redraw | drawn | picture light|dark <file.rgb> [match] |\n"
         "                      load <file> | say <count> | type <count> |\n"

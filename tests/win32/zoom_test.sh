@@ -32,7 +32,8 @@ zor_start
 read -r left top < <("$wine" "$remote" log-origin | tr -d '\r')
 xdotool key shift+Tab Prior Prior
 xdotool mousemove $((left + 1)) $((top + 6)) click 1
-wait_for 10 test "$(caret | cut -d' ' -f1-2)" = "4 4" || fail "no caret at the top: $(caret)"
+caret_at_top() { [ "$(caret | cut -d' ' -f1-2)" = "4 4" ]; }
+wait_for 10 caret_at_top || fail "no caret at the top: $(caret)"
 read -r x y normal < <(caret)
 
 xdotool key ctrl+equal
