@@ -4,7 +4,8 @@ namespace zor {
 
 void applyUpdate(WindowView& view, const WindowUpdate& update) {
   if (update.log != nullptr) {
-    view.showLog(*update.log);
+    view.mirrorLog(*update.log);
+    view.findInChangedLog();
   }
   if (update.input) {
     view.showInput(*update.input);

@@ -11,8 +11,9 @@ namespace zor {
 // calls, in the same order for every window.
 class WindowView {
  public:
-  // The log view mirrors the log, then the find box follows it.
-  virtual void showLog(const Log& log) = 0;
+  // The log view mirrors the log; then the find box finds again in it.
+  virtual void mirrorLog(const Log& log) = 0;
+  virtual void findInChangedLog() = 0;
   virtual void showInput(const InputBoxEdit& edit) = 0;
   virtual void showInputCaption(const std::u16string& caption) = 0;
   virtual void showCaption(const std::u16string& caption) = 0;

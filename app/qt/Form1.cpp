@@ -103,10 +103,9 @@ Form1::Form1(Services services) : controller_(std::move(services)) {
 
 void Form1::apply(const WindowUpdate& update) { applyUpdate(*this, update); }
 
-void Form1::showLog(const Log& log) {
-  text1_->mirror(log);
-  find_->logChanged();
-}
+void Form1::mirrorLog(const Log& log) { text1_->mirror(log); }
+
+void Form1::findInChangedLog() { find_->logChanged(); }
 
 void Form1::showInput(const InputBoxEdit& edit) { text2_->showEdit(edit); }
 

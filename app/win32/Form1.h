@@ -50,7 +50,8 @@ class Form1 final : public WindowView {
 
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void apply(const WindowUpdate& update);
-  void showLog(const Log& log) override;
+  void mirrorLog(const Log& log) override;
+  void findInChangedLog() override;
   void showInput(const InputBoxEdit& edit) override;
   void showInputCaption(const std::u16string& caption) override;
   void showCaption(const std::u16string& caption) override;
